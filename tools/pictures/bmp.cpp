@@ -1,0 +1,79 @@
+#include "pictures/bmp.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace quorrin::pictures {
+
+namespace {
+
+void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v & 0xff));
+    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xff));
+}
+
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    put16(out, v & 0xffff);
+    put16(out, v >> 16);
+}
+
+} // namespace
+
+std::uint8_t to_byte(float v) {
+    return static_cast<std::uint8_t>(std::lround(clamp01(v) * 255));
+}
+
+std::vector<std::uint8_t> encode_bmp(const Canvas& canvas, int bits) {
+    if (bits != 8 && bits != 24 && bits != 32)
+        throw std::invalid_argument("bitmap depth must be 8, 24 or 32");
+    if (canvas.width <= 0 || canvas.height <= 0 ||
+        canvas.px.size() !=
+            static_cast<std::size_t>(canvas.width) * static_cast<std::size_t>(canvas.height))
+        throw std::invalid_argument("bitmap has no pixels or a wrong pixel count");
+    const auto row_bytes = static_cast<std::uint32_t>(canvas.width) * (bits / 8u);
+    if (row_bytes % 4 != 0) throw std::invalid_argument("bitmap row is not a multiple of 4 bytes");
+
+    const std::uint32_t palette = bits == 8 ? kBmpPaletteBytes : 0;
+    const std::uint32_t offset = kBmpHeaderBytes + palette;
+    const std::uint32_t image_bytes = row_bytes * static_cast<std::uint32_t>(canvas.height);
+
+    std::vector<std::uint8_t> out;
+    out.reserve(offset + image_bytes);
+    out.push_back('B');
+    out.push_back('M');
+    put32(out, offset + image_bytes);
+    put32(out, 0); // two reserved words
+    put32(out, offset);
+    put32(out, 40);
+    put32(out, static_cast<std::uint32_t>(canvas.width));
+    put32(out, static_cast<std::uint32_t>(canvas.height)); // positive: bottom row first
+    put16(out, 1);
+    put16(out, static_cast<std::uint32_t>(bits));
+    put32(out, 0); // no compression
+    put32(out, image_bytes);
+    put32(out, 2835); // 72 dots per inch, in dots per metre
+    put32(out, 2835);
+    put32(out, bits == 8 ? 256 : 0);
+    put32(out, 0);
+
+    if (bits == 8) {
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            const auto grey = static_cast<std::uint8_t>(i);
+            out.insert(out.end(), {grey, grey, grey, 0});
+        }
+    }
+    for (int y = canvas.height - 1; y >= 0; --y) {
+        for (int x = 0; x < canvas.width; ++x) {
+            const Rgb& p = at(canvas, x, y);
+            if (bits == 8) {
+                out.push_back(to_byte(p.r));
+                continue;
+            }
+            out.insert(out.end(), {to_byte(p.b), to_byte(p.g), to_byte(p.r)});
+            if (bits == 32) out.push_back(0);
+        }
+    }
+    return out;
+}
+
+} // namespace quorrin::pictures
