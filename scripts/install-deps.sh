@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the show needs to build, run and be tested; skips what is
+# already there. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config git
+    freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+    libsdl2-dev libfreetype-dev fonts-dejavu-core libpng-dev
+    googletest libgtest-dev
+    xvfb xauth x11-utils xdotool
+    ffmpeg
+    clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

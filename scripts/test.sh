@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, generates the data and runs the whole suite twice under
+# a virtual X server: once as built for the show, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs="$(nproc)"
+
+run_suite() {
+    local dir="$1"
+    shift
+    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    # One virtual X server, wide enough for the window at its usual place, for the whole run.
+    xvfb-run -a -s "-screen 0 2048x1024x24" \
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 600
+}
+
+echo "== suite: release build =="
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== suite: AddressSanitizer + UndefinedBehaviorSanitizer =="
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORRIN_SANITIZE=ON

@@ -1,0 +1,122 @@
+// Plays the soundtrack through SDL's audio subsystem (the window belongs to GLUT).
+// One track at a time; every failure leaves the show silent and says nothing.
+#include "platform/music.h"
+#include "platform/music_command.h"
+#include "platform/quiet_stderr.h"
+
+#include <SDL.h>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+// Shared with the audio thread; the thread runs from the first play to close, and every
+// change outside it happens under SDL_LockAudioDevice or with the device closed.
+static Uint8* trackData;
+static Uint32 trackLength;
+static Uint32 trackPosition;
+static SDL_AudioDeviceID device;
+static SDL_AudioSpec trackSpec;
+static std::string trackFile;
+static bool exitHookInstalled;
+
+static void fillAudio(void*, Uint8* stream, int length) {
+    const Uint32 wanted = static_cast<Uint32>(length);
+    const Uint32 left = trackLength - trackPosition;
+    const Uint32 copied = wanted < left ? wanted : left;
+    std::memcpy(stream, trackData + trackPosition, copied);
+    trackPosition += copied;
+    // Past the end the device plays silence; the format is signed, so zero is silence.
+    std::memset(stream + copied, 0, wanted - copied);
+}
+
+static void closeTrack() {
+    if (trackData == nullptr) return;
+    const int saved = silenceStderr();
+    if (device != 0) SDL_CloseAudioDevice(device); // joins the audio thread first
+    SDL_FreeWAV(trackData);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    restoreStderr(saved);
+    device = 0;
+    trackData = nullptr;
+    trackLength = trackPosition = 0;
+    trackFile.clear();
+}
+
+// Esc and signals end the process with the track still playing: stop the audio thread
+// before the C library tears anything down.
+static void closeTrackAtExit() { closeTrack(); }
+
+static void openTrack(const std::string& file) {
+    if (trackData != nullptr) return; // already open; a second open changes nothing
+    const int saved = silenceStderr();
+    // The shell owns SIGINT and SIGTERM; SDL must not take them over.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        restoreStderr(saved);
+        return;
+    }
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(file.c_str(), &trackSpec, &data, &length) == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        restoreStderr(saved);
+        return;
+    }
+    restoreStderr(saved);
+    // Only whole sample frames are played, so a truncated file cannot end mid-frame.
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(trackSpec.format) / 8 * trackSpec.channels;
+    trackData = data;
+    trackLength = frameBytes > 0 ? length - length % frameBytes : 0;
+    trackPosition = 0;
+    trackFile = file;
+    if (!exitHookInstalled) {
+        exitHookInstalled = true;
+        std::atexit(closeTrackAtExit);
+    }
+}
+
+// The device opens on the first play, not at open: until then it would only play silence,
+// and the track must start with the show's first frame.
+static bool startDevice() {
+    if (device != 0) return true;
+    SDL_AudioSpec wanted = trackSpec;
+    wanted.callback = fillAudio;
+    wanted.userdata = nullptr;
+    const int saved = silenceStderr();
+    // The device plays the file's own format; SDL converts where the hardware differs.
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    restoreStderr(saved);
+    if (device == 0) closeTrack(); // no sound card: the show goes on silently
+    return device != 0;
+}
+
+void sendMusicCommand(const char* text) {
+    const MusicCommand command = parseMusicCommand(text, 64);
+    if (command.verb == MusicVerb::open) {
+        openTrack(command.file);
+        return;
+    }
+    if (trackData == nullptr || command.file != trackFile) return;
+    if (command.verb == MusicVerb::play) {
+        if (startDevice()) SDL_PauseAudioDevice(device, 0); // playing: goes on where it is
+        return;
+    }
+    if (command.verb == MusicVerb::close) {
+        closeTrack();
+        return;
+    }
+    if (device == 0) return; // stop and seek before the first play: nothing plays yet
+    switch (command.verb) {
+    case MusicVerb::stop:
+        SDL_PauseAudioDevice(device, 1);
+        break;
+    case MusicVerb::seekToStart:
+        SDL_PauseAudioDevice(device, 1);
+        SDL_LockAudioDevice(device);
+        trackPosition = 0;
+        SDL_UnlockAudioDevice(device);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,129 @@
+// The SDL music device, observed through SDL's disk driver, which writes what it would play
+// to a file at the pace of a real sound card.
+#include "platform/music.h"
+
+#include <SDL.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+static std::vector<char> readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The PCM bytes of the track: everything after the canonical 44-byte header's data chunk.
+static std::vector<char> trackSamples(const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) return {};
+    std::vector<char> samples(data, data + length);
+    SDL_FreeWAV(data);
+    return samples;
+}
+
+class MusicDevice : public ::testing::Test {
+protected:
+    std::string output;
+    void SetUp() override {
+        output = ::testing::TempDir() + "quorrin-disk-audio.raw";
+        std::remove(output.c_str());
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+        setenv("SDL_DISKAUDIODELAY", "1", 1);
+    }
+};
+
+TEST_F(MusicDevice, PlayEveryFrameNeverRestartsTheTrack) {
+    sendMusicCommand("Open quorrin.wav");
+    for (int frame = 0; frame < 60; ++frame) {
+        sendMusicCommand("Play quorrin.wav");
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    sendMusicCommand("Stop quorrin.wav");
+    sendMusicCommand("Seek quorrin.wav to start");
+    sendMusicCommand("Close quorrin.wav");
+
+    const std::vector<char> written = readFile(output);
+    const std::vector<char> track = trackSamples("quorrin.wav");
+    ASSERT_GT(track.size(), 44100u * 4);
+    // Something was played, and it is the track from its first sample on, once.
+    ASSERT_GT(written.size(), 4096u);
+    ASSERT_LT(written.size(), track.size());
+    EXPECT_TRUE(std::equal(written.begin(), written.end(), track.begin()));
+}
+
+// A paused device still writes silence to the disk file; the audible frames are what count.
+static std::vector<char> audibleFrames(const std::vector<char>& pcm) {
+    std::vector<char> audible;
+    for (std::size_t i = 0; i + 4 <= pcm.size(); i += 4)
+        if (pcm[i] || pcm[i + 1] || pcm[i + 2] || pcm[i + 3])
+            audible.insert(audible.end(), pcm.begin() + static_cast<long>(i),
+                           pcm.begin() + static_cast<long>(i) + 4);
+    return audible;
+}
+
+TEST_F(MusicDevice, StopPausesAndPlayResumesWhereItStood) {
+    sendMusicCommand("Open quorrin.wav");
+    sendMusicCommand("Play quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    sendMusicCommand("Stop quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    sendMusicCommand("PLAY quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    sendMusicCommand("Close quorrin.wav");
+    sendMusicCommand("Play quorrin.wav"); // after close: nothing
+
+    const std::vector<char> written = audibleFrames(readFile(output));
+    const std::vector<char> track = audibleFrames(trackSamples("quorrin.wav"));
+    ASSERT_GT(written.size(), 8192u);
+    EXPECT_TRUE(std::equal(written.begin(), written.end(), track.begin()));
+}
+
+TEST_F(MusicDevice, SeekToStartRewinds) {
+    sendMusicCommand("Open quorrin.wav");
+    sendMusicCommand("Play quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    sendMusicCommand("Seek quorrin.wav to start");
+    sendMusicCommand("Play quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    sendMusicCommand("Close quorrin.wav");
+
+    const std::vector<char> written = audibleFrames(readFile(output));
+    const std::vector<char> track = audibleFrames(trackSamples("quorrin.wav"));
+    ASSERT_GT(written.size(), 8192u);
+    std::size_t restart = 0;
+    for (std::size_t i = 4; i + 4096 <= written.size(); i += 4) {
+        if (std::equal(written.begin() + static_cast<long>(i),
+                       written.begin() + static_cast<long>(i) + 4096, track.begin())) {
+            restart = i;
+            break;
+        }
+    }
+    ASSERT_GT(restart, 0u) << "no rewind found";
+    EXPECT_TRUE(std::equal(written.begin(), written.begin() + static_cast<long>(restart),
+                           track.begin()));
+    EXPECT_TRUE(std::equal(written.begin() + static_cast<long>(restart), written.end(),
+                           track.begin()));
+}
+
+TEST_F(MusicDevice, MissingOrBrokenFilesLeaveTheShowSilent) {
+    const std::string broken = ::testing::TempDir() + "not-a-wav.wav";
+    {
+        std::ofstream out(broken, std::ios::binary);
+        out << "RIFF this is not audio";
+    }
+    for (const std::string& file : {std::string("missing.wav"), broken, ::testing::TempDir()}) {
+        sendMusicCommand(("Open " + file).c_str());
+        sendMusicCommand(("Play " + file).c_str());
+        sendMusicCommand(("Close " + file).c_str());
+    }
+    EXPECT_TRUE(readFile(output).empty());
+}

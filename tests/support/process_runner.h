@@ -1,0 +1,29 @@
+// Runs a program as a child process and collects what it printed and how it ended.
+#pragma once
+#include <string>
+#include <vector>
+
+struct ProcessResult {
+    std::string out;
+    std::string err;
+    int exitCode = -1;  // when it exited
+    int signal = 0;     // when a signal ended it
+    bool timedOut = false;
+};
+
+struct ProcessOptions {
+    std::vector<std::string> env;       // "NAME=value" added to (or replacing) ours
+    std::vector<std::string> unsetEnv;  // names removed from the child's environment
+    std::string workingDirectory;       // empty: ours
+    double timeoutSeconds = 120;
+    // Optional: after delaySeconds, send signalToSend (SIGSTOP/SIGCONT pairs via stallSeconds).
+    double signalAfterSeconds = -1;
+    int signalToSend = 0;
+    double stallSeconds = 0;            // with signalToSend SIGSTOP: SIGCONT after this long
+    bool closeStdout = false;           // start the child with standard output closed
+};
+
+ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options = {});
+
+// Lines of text, without their newlines.
+std::vector<std::string> splitLines(const std::string& text);

@@ -1,0 +1,43 @@
+// The music commands as the show sends them, and what else a caller might send.
+#include "platform/music_command.h"
+
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+
+static MusicCommand parse(const std::string& text) {
+    return parseMusicCommand(text.c_str(), 64);
+}
+
+TEST(MusicCommand, TheShowsOwnCommands) {
+    EXPECT_EQ(parse("Open quorrin.wav").verb, MusicVerb::open);
+    EXPECT_EQ(parse("Open quorrin.wav").file, "quorrin.wav");
+    EXPECT_EQ(parse("Play quorrin.wav").verb, MusicVerb::play);
+    EXPECT_EQ(parse("Stop quorrin.wav").verb, MusicVerb::stop);
+    EXPECT_EQ(parse("Seek quorrin.wav to start").verb, MusicVerb::seekToStart);
+    EXPECT_EQ(parse("Seek quorrin.wav to start").file, "quorrin.wav");
+    EXPECT_EQ(parse("Close quorrin.wav").verb, MusicVerb::close);
+}
+
+TEST(MusicCommand, VerbsIgnoreCaseAndSpacingButNamesKeepTheirCase) {
+    EXPECT_EQ(parse("pLAY   Quorrin.WAV ").verb, MusicVerb::play);
+    EXPECT_EQ(parse("pLAY   Quorrin.WAV ").file, "Quorrin.WAV");
+    EXPECT_EQ(parse("\tSEEK a.wav TO Start").verb, MusicVerb::seekToStart);
+}
+
+TEST(MusicCommand, AnythingElseIsInvalid) {
+    for (const char* text : {"", " ", "Play", "Play a b", "Rewind a.wav", "Seek a.wav to end",
+                             "Seek a.wav start", "Open", "Opena.wav", "Seek a.wav to start now"})
+        EXPECT_EQ(parse(text).verb, MusicVerb::invalid) << '"' << text << '"';
+    EXPECT_EQ(parseMusicCommand(nullptr, 64).verb, MusicVerb::invalid);
+}
+
+TEST(MusicCommand, ReadsNoFurtherThanTheBufferWithoutATerminator) {
+    char buffer[16];
+    std::memcpy(buffer, "Play abcdefghijk", 16); // no terminator anywhere inside
+    const MusicCommand command = parseMusicCommand(buffer, sizeof buffer);
+    EXPECT_EQ(command.verb, MusicVerb::play);
+    EXPECT_EQ(command.file, "abcdefghijk");
+    const std::string longName = "Play " + std::string(200, 'x');
+    EXPECT_EQ(parseMusicCommand(longName.c_str(), 64).file, std::string(59, 'x'));
+}
