@@ -55,9 +55,3 @@ TEST(ShellFrame, DisplayPrintsTheProgressAndEndsOnANeutralTexture) {
     EXPECT_EQ(modelviewDepth(), 1);
     EXPECT_EQ(projectionDepth(), 1);
 }
-
-TEST(ShellFrameDeath, TheFrameAtTheEndExitsWithStatusZero) {
-    startShowForTest();
-    drawShowFrameAt(100);
-    EXPECT_EXIT(drawShowFrameAt(80000), ::testing::ExitedWithCode(0), "");
-}

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 static std::vector<char> readFile(const std::string& path) {
@@ -30,10 +31,11 @@ static std::vector<char> trackSamples(const std::string& path) {
 }
 
 class MusicDevice : public ::testing::Test {
-protected:
+  protected:
     std::string output;
     void SetUp() override {
-        output = ::testing::TempDir() + "quorrin-disk-audio.raw";
+        // Tests run in parallel processes: each writes its own file.
+        output = ::testing::TempDir() + "quorrin-disk-audio-" + std::to_string(getpid()) + ".raw";
         std::remove(output.c_str());
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
@@ -108,14 +110,15 @@ TEST_F(MusicDevice, SeekToStartRewinds) {
         }
     }
     ASSERT_GT(restart, 0u) << "no rewind found";
-    EXPECT_TRUE(std::equal(written.begin(), written.begin() + static_cast<long>(restart),
-                           track.begin()));
-    EXPECT_TRUE(std::equal(written.begin() + static_cast<long>(restart), written.end(),
-                           track.begin()));
+    EXPECT_TRUE(
+        std::equal(written.begin(), written.begin() + static_cast<long>(restart), track.begin()));
+    EXPECT_TRUE(
+        std::equal(written.begin() + static_cast<long>(restart), written.end(), track.begin()));
 }
 
 TEST_F(MusicDevice, MissingOrBrokenFilesLeaveTheShowSilent) {
-    const std::string broken = ::testing::TempDir() + "not-a-wav.wav";
+    const std::string broken =
+        ::testing::TempDir() + "not-a-wav-" + std::to_string(getpid()) + ".wav";
     {
         std::ofstream out(broken, std::ios::binary);
         out << "RIFF this is not audio";
