@@ -1,0 +1,32 @@
+#include "capture/data_folder.h"
+
+#include "capture/output_files.h"
+#include "shell/music_routines.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+static bool holdsShowFiles(const std::string& folder) {
+    struct stat info {};
+    return stat((folder + "/image").c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           stat((folder + "/" + musicFile).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string enterDataFolder() {
+    if (holdsShowFiles(".")) return {};
+    char self[4096];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        self[length] = '\0';
+        const std::string folder = parentFolder(self);
+        if (holdsShowFiles(folder)) {
+            if (chdir(folder.c_str()) != 0)
+                return "cannot enter " + folder + ": " + std::strerror(errno);
+            return {};
+        }
+    }
+    return std::string("cannot find image/ and ") + musicFile +
+           " in the current folder or beside the program (build/data after a build)";
+}

@@ -1,0 +1,29 @@
+#include "capture/encoder_command.h"
+
+#include <cstdio>
+
+std::string framesToSeconds(std::uint32_t frames, std::uint32_t fps) {
+    // Whole seconds and the remainder separately, so no precision is lost on long shows.
+    const std::uint64_t micro =
+        (static_cast<std::uint64_t>(frames % fps) * 1000000 + fps / 2) / fps;
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%06llu", frames / fps,
+                  static_cast<unsigned long long>(micro));
+    return text;
+}
+
+std::vector<std::string> encoderArguments(const EncoderJob& job) {
+    const std::string size = std::to_string(job.width) + "x" + std::to_string(job.height);
+    return {job.program, "-hide_banner", "-nostdin", "-loglevel", "error", "-y",
+            // The frames, exactly fps of them per second.
+            "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size, "-framerate",
+            std::to_string(job.fps), "-i", "pipe:" + std::to_string(job.framesFd),
+            // The music from the first frame's moment, as long as the frames last. Seeking
+            // before the input is exact for an uncompressed wave file.
+            "-ss", framesToSeconds(job.firstFrame, job.fps), "-t",
+            framesToSeconds(job.frameCount, job.fps), "-i", job.soundtrack, "-map", "0:v:0", "-map",
+            "1:a:0", "-c:v", "libx264", "-preset", job.preset, "-crf", std::to_string(job.crf),
+            "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "192k",
+            // The index up front, so a browser can start playing before the whole file is in.
+            "-movflags", "+faststart", "-f", "mp4", job.output};
+}

@@ -1,0 +1,34 @@
+// Where the frames of a capture fall on the show's clock, and which of them are drawn.
+// The show's clock counts whole milliseconds, so a frame rate that does not divide 1000
+// puts frames between two readings: each is drawn at the nearest whole millisecond.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// Frame k of the show at fps frames per second: k * 1000 / fps ms, rounded to the nearest
+// whole millisecond with halves rounded up, worked in integers so it never drifts.
+std::uint32_t frameTimeMs(std::uint32_t k, std::uint32_t fps);
+
+// The first frame drawn at or after ms.
+std::uint32_t firstFrameAtOrAfter(std::uint32_t ms, std::uint32_t fps);
+
+// One call of the show's display routine: the clock reading it sees and whether its
+// picture is kept. Frames that are not kept are drawn only so that the show's state (the
+// tables filled on first use, the camera held between moves, the angle turned frame by
+// frame) is what it would be at the kept frames.
+struct FrameStep {
+    std::uint32_t ms;
+    bool kept;
+    std::uint32_t frame; // the index on the fps grid; for a still off the grid, the next one
+};
+
+// Every grid frame from 0 up to the range [fromMs, toMs), keeping those inside it. Empty
+// when no frame falls inside.
+std::vector<FrameStep> planRange(std::uint32_t fromMs, std::uint32_t toMs, std::uint32_t fps);
+
+// The stills in time order (repeats dropped), each drawn at exactly its millisecond after
+// every grid frame before it.
+std::vector<FrameStep> planStills(std::vector<std::uint32_t> stillsMs, std::uint32_t fps);
+
+// How many steps of a plan are kept.
+std::uint32_t keptCount(const std::vector<FrameStep>& plan);

@@ -1,0 +1,17 @@
+// PNG files of 8-bit RGB pictures.
+#pragma once
+#include "capture/image.h"
+
+#include <cstdint>
+#include <string>
+
+enum class RowOrder { topDown, bottomUp };
+enum class PngSpeed { small, fast };
+
+// Writes width x height RGB pixels; bottom-up rows (as GL reads them back) are turned
+// upright in the file. Empty result on success, otherwise what went wrong.
+std::string writePng(const std::string& path, int width, int height, const std::uint8_t* rgb,
+                     RowOrder order, PngSpeed speed);
+
+// Reads any PNG as 8-bit RGB, top-down. Empty result on success.
+std::string readPng(const std::string& path, RgbImage& image);

@@ -1,0 +1,18 @@
+// The storyboard: frames from across the show in a grid, each labelled with its scene and
+// time, as one picture.
+#pragma once
+#include "capture/image.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr int storyboardColumns = 4;
+
+// "scene 2  20.0 s"; a time off the tenth of a second gets all three decimals.
+std::string storyboardLabel(int scene, std::uint32_t ms);
+
+// Tiles (all the same size) left to right, top to bottom, in columns, each with its label
+// centred under it on a dark ground.
+RgbImage composeStoryboard(const std::vector<RgbImage>& tiles,
+                           const std::vector<std::string>& labels, int columns);
