@@ -30,12 +30,16 @@ int reportFailure(const std::string& message) {
     dieOfInterrupt();
 }
 
-static void reportWritten(const std::string& what, std::uint32_t frames,
+static void reportWritten(const std::string& what, const std::vector<FrameStep>& plan,
                           const CaptureOptions& options) {
     const double seconds = progressSeconds();
-    std::fprintf(stderr, "quorrin-capture: wrote %s (%u frame%s, %dx%d) in %s, %.1f frames/s\n",
-                 what.c_str(), frames, frames == 1 ? "" : "s", options.width, options.height,
-                 formatDuration(seconds).c_str(), seconds > 0 ? frames / seconds : 0.0);
+    const std::uint32_t kept = keptCount(plan);
+    const auto drawn = static_cast<std::uint32_t>(plan.size());
+    std::fprintf(stderr,
+                 "quorrin-capture: wrote %s: %u picture%s of %dx%d in %s (%u frames drawn, "
+                 "%.1f fps)\n",
+                 what.c_str(), kept, kept == 1 ? "" : "s", options.width, options.height,
+                 formatDuration(seconds).c_str(), drawn, seconds > 0 ? drawn / seconds : 0.0);
 }
 
 static std::string pngName(const CaptureOptions& options, const FrameStep& step) {
@@ -67,7 +71,7 @@ int writePngFrames(const CaptureOptions& options, const std::vector<FrameStep>& 
     if (outcome == StepsOutcome::interrupted)
         stopForInterrupt("the frames written so far are complete");
     if (outcome == StepsOutcome::failed) return reportFailure(failure);
-    reportWritten(options.target, keptCount(plan), options);
+    reportWritten(options.target, plan, options);
     return 0;
 }
 
@@ -122,7 +126,7 @@ int writeMp4(const CaptureOptions& options, const std::vector<FrameStep>& plan,
                              ", its messages are above); no video was written");
     }
     if (std::string error = commitPendingFile(); !error.empty()) return reportFailure(error);
-    reportWritten(options.target, job.frameCount, options);
+    reportWritten(options.target, plan, options);
     return 0;
 }
 
@@ -147,7 +151,7 @@ int writeStoryboard(const CaptureOptions& options, const std::vector<FrameStep>&
         return reportFailure(error);
     }
     if (std::string error = commitPendingFile(); !error.empty()) return reportFailure(error);
-    reportWritten(options.target, keptCount(plan), options);
+    reportWritten(options.target, plan, options);
     return 0;
 }
 

@@ -38,7 +38,8 @@ std::string absolutePath(const std::string& target) {
 std::string makeFolders(const std::string& folder) {
     struct stat info {};
     if (stat(folder.c_str(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? std::string() : folder + " is not a folder";
+        return S_ISDIR(info.st_mode) ? std::string()
+                                     : "cannot make a folder at " + folder + ": a file is there";
     const std::string parent = parentFolder(folder);
     if (parent != folder && parent != "." && parent != "/") {
         if (std::string error = makeFolders(parent); !error.empty()) return error;

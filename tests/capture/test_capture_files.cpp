@@ -1,0 +1,145 @@
+// What the tool writes: PNG frames and stills, a storyboard, the benchmark's figures; that
+// a mid-show start draws the full show's pixels; and that an interruption leaves no
+// unfinished file behind.
+#include "capture_test_support.h"
+#include "image_compare.h"
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+
+static bool anyPixelLit(const RgbImage& image) {
+    for (std::uint8_t v : image.pixels)
+        if (v > 16) return true;
+    return false;
+}
+
+TEST(CaptureFiles, StillsAreWrittenUprightAndTheShowsLinesStayOnStandardOutput) {
+    const std::string folder = freshFolder("stills");
+    const ProcessResult result =
+        runCapture({"--png", folder, "--still", "16600,0", "--size", "64x48"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(folderEntries(folder),
+              (std::vector<std::string>{"still-00000.png", "still-16600.png"}));
+    for (const char* name : {"/still-00000.png", "/still-16600.png"}) {
+        const RgbImage image = loadPng(folder + name);
+        EXPECT_EQ(image.width, 64);
+        EXPECT_EQ(image.height, 48);
+        EXPECT_TRUE(anyPixelLit(image)) << name;
+    }
+    // The show prints its progress for each frame it draws in scene 1 (996 frames before
+    // 16600 at 60 fps) and scene 2 (the still itself), exactly as it would on its own.
+    const std::vector<std::string> lines = splitLines(result.out);
+    ASSERT_EQ(lines.size(), 997u);
+    const std::regex progressLine(R"(\d\.\d{6})");
+    for (const std::string& line : lines)
+        ASSERT_TRUE(std::regex_match(line, progressLine)) << line;
+    EXPECT_EQ(lines.front(), "0.000000");
+    EXPECT_EQ(lines.back(), "0.000000"); // scene 2's first frame
+    EXPECT_EQ(lines[995], "0.998976");   // 16583 ms: 16583 / 16600
+    // Ours went to standard error, ending with what was written.
+    EXPECT_EQ(result.err.find("0.000000"), std::string::npos);
+    EXPECT_NE(result.err.find("wrote " + folder), std::string::npos) << result.err;
+}
+
+TEST(CaptureFiles, AMidShowStartDrawsTheFullShowsPixels) {
+    // The full run keeps every frame from the start at 10 fps; the later runs start in
+    // scene 2 (its camera is held from frame to frame) and in scene 3 (its tower turns by
+    // an angle summed over the frames), after the random tables of scenes 1 and 2 are filled.
+    const std::string full = freshFolder("full");
+    const std::string mid2 = freshFolder("mid2");
+    const std::string mid3 = freshFolder("mid3");
+    const std::vector<std::string> common{"--fps", "10", "--size", "64x48"};
+    auto run = [&](const std::string& folder, const char* from, const char* to) {
+        std::vector<std::string> arguments{"--png", folder, "--from", from, "--to", to};
+        arguments.insert(arguments.end(), common.begin(), common.end());
+        const ProcessResult result = runCapture(arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+    };
+    run(full, "0", "40100");
+    run(mid2, "25000", "25300");
+    run(mid3, "39000", "40100");
+    EXPECT_EQ(folderEntries(full).size(), 401u);
+    const std::vector<std::string> later2 = folderEntries(mid2), later3 = folderEntries(mid3);
+    EXPECT_EQ(later2, (std::vector<std::string>{"frame-000250.png", "frame-000251.png",
+                                                "frame-000252.png"}));
+    EXPECT_EQ(later3.size(), 11u);
+    int differing = 0;
+    for (const auto& [folder, names] : {std::pair{mid2, later2}, std::pair{mid3, later3}})
+        for (const std::string& name : names) {
+            const RgbImage fromStart = loadPng(full + "/" + name);
+            const RgbImage fromMiddle = loadPng(folder + "/" + name);
+            EXPECT_TRUE(anyPixelLit(fromStart)) << name;
+            EXPECT_EQ(fromStart.pixels, fromMiddle.pixels) << name;
+            differing += fromStart.pixels != loadPng(full + "/frame-000000.png").pixels;
+        }
+    EXPECT_EQ(differing, 14); // the frames compared are real pictures, not the same one
+}
+
+TEST(CaptureFiles, StoryboardIsOnePictureOfTwelveLabelledFrames) {
+    const std::string folder = freshFolder("storyboard");
+    const ProcessResult result =
+        runCapture({"--storyboard", folder + "/board.png", "--size", "64x48", "--fps", "20"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"board.png"});
+    const RgbImage board = loadPng(folder + "/board.png");
+    // Four columns, three rows, each tile with its label band (8 px gaps, 26 px band).
+    EXPECT_EQ(board.width, 8 + 4 * (64 + 8));
+    EXPECT_EQ(board.height, 8 + 3 * (48 + 26 + 8));
+}
+
+TEST(CaptureFiles, BenchPrintsATablePerSceneAndWritesNothing) {
+    const std::string folder = freshFolder("bench");
+    ProcessOptions options;
+    options.workingDirectory = folder; // the tool finds the show's files beside itself
+    const ProcessResult result =
+        runCapture({"--bench", "--from", "16000", "--to", "17000", "--size", "64x48"}, options);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("scene   frames  median ms     p95 ms       fps"), std::string::npos)
+        << result.err;
+    // 16000 ... 16583 in scene 1 (36 frames), 16600 ... 16983 in scene 2 (24 frames).
+    EXPECT_TRUE(
+        std::regex_search(result.err, std::regex(R"(\n1 +36 +[0-9.]+ +[0-9.]+ +[0-9.]+\n)")))
+        << result.err;
+    EXPECT_TRUE(std::regex_search(result.err, std::regex(R"(\n2 +24 +[0-9.]+ )"))) << result.err;
+    EXPECT_TRUE(std::regex_search(result.err, std::regex(R"(\nall +60 )"))) << result.err;
+    EXPECT_TRUE(std::regex_search(result.err, std::regex(R"(start-up: \d+ ms)"))) << result.err;
+    EXPECT_TRUE(std::regex_search(result.err, std::regex(R"(peak memory: [0-9.]+ MiB)")))
+        << result.err;
+    EXPECT_TRUE(folderEntries(folder).empty());
+}
+
+TEST(CaptureFiles, MultisamplingSmoothsEdgesWithoutChangingThePicture) {
+    const std::string plain = freshFolder("plain"), smooth = freshFolder("smooth");
+    for (const auto& [folder, msaa] : {std::pair{plain, "0"}, std::pair{smooth, "4"}}) {
+        const ProcessResult result = runCapture({"--png", folder, "--still", "2000", "--size",
+                                                 "320x240", "--fps", "10", "--msaa", msaa});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+    }
+    const RgbImage a = loadPng(plain + "/still-02000.png");
+    const RgbImage b = loadPng(smooth + "/still-02000.png");
+    EXPECT_NE(a.pixels, b.pixels); // edges took in their neighbours' colour
+    const ImageDifference difference = compareImages(a, b, 48);
+    EXPECT_LT(difference.meanShift, 3);
+    EXPECT_LT(difference.unmatched, 0.02);
+}
+
+TEST(CaptureFiles, InterruptionRemovesTheUnfinishedFileAndKeepsTheOldOne) {
+    const std::string folder = freshFolder("interrupted");
+    const std::string target = folder + "/show.mp4";
+    std::ofstream(target) << "an older video";
+    ProcessOptions options;
+    options.signalToSend = SIGINT;
+    options.signalAfterSeconds = 5;
+    const ProcessResult result =
+        runCapture({"--mp4", target, "--size", "320x240", "--from", "2000"}, options);
+    EXPECT_EQ(result.signal, SIGINT) << result.err;
+    EXPECT_NE(result.err.find("interrupted; removed the unfinished video"), std::string::npos)
+        << result.err;
+    EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"show.mp4"});
+    std::string kept;
+    std::getline(std::ifstream(target), kept);
+    EXPECT_EQ(kept, "an older video");
+}

@@ -1,0 +1,162 @@
+// PNG files as the tool writes them, and the storyboard picture with its labels.
+#include "capture/image.h"
+#include "capture/label_font.h"
+#include "capture/output_files.h"
+#include "capture/png_file.h"
+#include "capture/storyboard.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+static std::string scratchFile(const char* name) {
+    return std::string(::testing::TempDir()) + "/" + std::to_string(getpid()) + "-" + name;
+}
+
+// A picture whose every pixel differs from its neighbours, so any row or column mix-up shows.
+static std::vector<std::uint8_t> numberedPixels(int width, int height) {
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+            p[0] = static_cast<std::uint8_t>(x * 7);
+            p[1] = static_cast<std::uint8_t>(y * 11);
+            p[2] = static_cast<std::uint8_t>(x + y * width);
+        }
+    return rgb;
+}
+
+TEST(PngFile, BottomUpRowsComeOutUpright) {
+    const int width = 17, height = 5; // odd width: rows are not 4-byte multiples
+    const std::vector<std::uint8_t> glRows = numberedPixels(width, height);
+    const std::string path = scratchFile("upright.png");
+    for (PngSpeed speed : {PngSpeed::small, PngSpeed::fast}) {
+        ASSERT_EQ(writePng(path, width, height, glRows.data(), RowOrder::bottomUp, speed), "");
+        RgbImage read;
+        ASSERT_EQ(readPng(path, read), "");
+        ASSERT_EQ(read.width, width);
+        ASSERT_EQ(read.height, height);
+        EXPECT_EQ(read.pixels, imageFromBottomUp(width, height, glRows.data()).pixels);
+        // The file's top row is GL's last.
+        EXPECT_EQ(read.pixels[1], glRows[(static_cast<std::size_t>(height - 1) * width) * 3 + 1]);
+    }
+    ASSERT_EQ(writePng(path, width, height, glRows.data(), RowOrder::topDown, PngSpeed::small), "");
+    RgbImage read;
+    ASSERT_EQ(readPng(path, read), "");
+    EXPECT_EQ(read.pixels, glRows);
+    std::remove(path.c_str());
+}
+
+TEST(PngFile, FailuresAreReportedNotThrown) {
+    const std::vector<std::uint8_t> rgb(16 * 16 * 3);
+    EXPECT_NE(writePng("/nonexistent-folder/x.png", 16, 16, rgb.data(), RowOrder::topDown,
+                       PngSpeed::small),
+              "");
+    RgbImage image;
+    EXPECT_NE(readPng("/nonexistent-folder/x.png", image), "");
+    const std::string notPng = scratchFile("not.png");
+    std::FILE* file = std::fopen(notPng.c_str(), "w");
+    std::fputs("plain text", file);
+    std::fclose(file);
+    EXPECT_NE(readPng(notPng, image), "");
+    std::remove(notPng.c_str());
+}
+
+TEST(OutputFiles, TemporaryNamesSitBesideTheTargetAndLookUnfinished) {
+    const std::string temporary = temporaryPathFor("/a/b/show.mp4");
+    EXPECT_EQ(temporary, "/a/b/.show.mp4." + std::to_string(getpid()) + ".part");
+    EXPECT_EQ(parentFolder(temporaryPathFor("show.mp4")), ".");
+    EXPECT_EQ(parentFolder("/show.mp4"), "/");
+    EXPECT_EQ(fileName("/a/b/show.mp4"), "show.mp4");
+    EXPECT_EQ(absolutePath("/x/y"), "/x/y");
+    EXPECT_EQ(absolutePath("y").back(), 'y');
+    EXPECT_EQ(absolutePath("y").front(), '/');
+}
+
+TEST(OutputFiles, CommitReplacesDiscardRemoves) {
+    const std::string target = scratchFile("target.txt");
+    std::FILE* file = std::fopen(target.c_str(), "w");
+    std::fputs("old", file);
+    std::fclose(file);
+    const std::string temporary = temporaryPathFor(target);
+    file = std::fopen(temporary.c_str(), "w");
+    std::fputs("new", file);
+    std::fclose(file);
+
+    setPendingFile(temporary, target);
+    discardPendingFile();
+    EXPECT_NE(access(temporary.c_str(), F_OK), 0);
+    char text[8] = {};
+    file = std::fopen(target.c_str(), "r");
+    ASSERT_NE(std::fgets(text, sizeof text, file), nullptr);
+    std::fclose(file);
+    EXPECT_STREQ(text, "old"); // a failed run leaves the old file alone
+
+    file = std::fopen(temporary.c_str(), "w");
+    std::fputs("new", file);
+    std::fclose(file);
+    setPendingFile(temporary, target);
+    EXPECT_EQ(commitPendingFile(), "");
+    file = std::fopen(target.c_str(), "r");
+    ASSERT_NE(std::fgets(text, sizeof text, file), nullptr);
+    std::fclose(file);
+    EXPECT_STREQ(text, "new");
+    EXPECT_NE(access(temporary.c_str(), F_OK), 0);
+    std::remove(target.c_str());
+}
+
+TEST(OutputFiles, FoldersAreMadeAndCheckedForWriting) {
+    const std::string folder = scratchFile("made") + "/deeper/still";
+    EXPECT_EQ(makeFolders(folder), "");
+    EXPECT_EQ(checkFolderWritable(folder), "");
+    EXPECT_NE(checkFolderWritable(folder + "/missing"), "");
+    EXPECT_NE(makeFolders("/proc/version/x"), "");
+    rmdir(folder.c_str());
+    rmdir(parentFolder(folder).c_str());
+    rmdir(parentFolder(parentFolder(folder)).c_str());
+}
+
+TEST(Storyboard, LabelsNameSceneAndTime) {
+    EXPECT_EQ(storyboardLabel(2, 20000), "scene 2  20.0 s");
+    EXPECT_EQ(storyboardLabel(3, 48200), "scene 3  48.2 s");
+    EXPECT_EQ(storyboardLabel(1, 16599), "scene 1  16.599 s");
+    EXPECT_EQ(storyboardLabel(1, 0), "scene 1  0.0 s");
+    // Every character a label can hold has a glyph.
+    for (char c : std::string("scene 0123456789.:-m"))
+        if (c != ' ') {
+            const std::uint8_t* rows = glyphRows(c);
+            int lit = 0;
+            for (int r = 0; r < glyphHeight; ++r)
+                lit += rows[r] != 0;
+            EXPECT_GT(lit, 0) << c;
+        }
+}
+
+TEST(Storyboard, TilesGoLeftToRightThenDownWithLabelsUnderThem) {
+    std::vector<RgbImage> tiles;
+    for (int i = 0; i < 6; ++i) {
+        RgbImage tile{40, 30, {}};
+        tile.pixels.assign(40 * 30 * 3, static_cast<std::uint8_t>(30 + 30 * i));
+        tiles.push_back(tile);
+    }
+    const RgbImage board = composeStoryboard(tiles, {"0", "1", "2", "3", "4", "5"}, 4);
+    // Two rows of four columns' width, each tile with its band for the label.
+    EXPECT_EQ(board.width, 8 + 4 * (40 + 8));
+    const int rowHeight = (board.height - 8) / 2;
+    EXPECT_EQ(board.height, 8 + 2 * rowHeight);
+    const auto at = [&](int x, int y) {
+        return board.pixels[(static_cast<std::size_t>(y) * board.width + x) * 3];
+    };
+    EXPECT_EQ(at(8 + 20, 8 + 15), 30);                      // tile 0, top left
+    EXPECT_EQ(at(8 + 3 * 48 + 20, 8 + 15), 120);            // tile 3, top right
+    EXPECT_EQ(at(8 + 48 + 20, 8 + rowHeight + 15), 180);    // tile 5, second row
+    EXPECT_EQ(at(8 + 2 * 48 + 20, 8 + rowHeight + 15), 20); // no tile 6: the ground
+    // Some ink in the band under tile 0, none in the gap beside it.
+    int ink = 0;
+    for (int y = 8 + 30; y < 8 + rowHeight - 8; ++y)
+        for (int x = 8; x < 48; ++x)
+            ink += at(x, y) > 200;
+    EXPECT_GT(ink, 0);
+    for (int y = 0; y < board.height; ++y)
+        EXPECT_LT(at(4, y), 200);
+}
