@@ -7,3 +7,5 @@
 void setVirtualClockMs(std::uint32_t ms);
 // Every reading advances the clock by stepMs after returning (0: the clock stands still).
 void setVirtualClockStep(std::uint32_t stepMs);
+// Stepping stops once the clock reaches limitMs (it then reads limitMs for ever).
+void setVirtualClockLimit(std::uint32_t limitMs);

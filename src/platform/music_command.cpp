@@ -18,9 +18,11 @@ static std::vector<std::string_view> splitWords(std::string_view text) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+            ++i;
         const std::size_t start = i;
-        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])))
+            ++i;
         if (i > start) words.push_back(text.substr(start, i - start));
     }
     return words;
@@ -30,14 +32,19 @@ MusicCommand parseMusicCommand(const char* text, std::size_t maxLength) {
     MusicCommand command;
     if (text == nullptr) return command;
     std::size_t length = 0;
-    while (length < maxLength && text[length] != '\0') ++length;
+    while (length < maxLength && text[length] != '\0')
+        ++length;
     const auto words = splitWords(std::string_view(text, length));
 
     if (words.size() == 2) {
-        if (sameWord(words[0], "open")) command.verb = MusicVerb::open;
-        else if (sameWord(words[0], "play")) command.verb = MusicVerb::play;
-        else if (sameWord(words[0], "stop")) command.verb = MusicVerb::stop;
-        else if (sameWord(words[0], "close")) command.verb = MusicVerb::close;
+        if (sameWord(words[0], "open"))
+            command.verb = MusicVerb::open;
+        else if (sameWord(words[0], "play"))
+            command.verb = MusicVerb::play;
+        else if (sameWord(words[0], "stop"))
+            command.verb = MusicVerb::stop;
+        else if (sameWord(words[0], "close"))
+            command.verb = MusicVerb::close;
     } else if (words.size() == 4 && sameWord(words[0], "seek") && sameWord(words[2], "to") &&
                sameWord(words[3], "start")) {
         command.verb = MusicVerb::seekToStart;

@@ -44,7 +44,9 @@ static void closeTrack() {
 
 // Esc and signals end the process with the track still playing: stop the audio thread
 // before the C library tears anything down.
-static void closeTrackAtExit() { closeTrack(); }
+static void closeTrackAtExit() {
+    closeTrack();
+}
 
 static void openTrack(const std::string& file) {
     if (trackData != nullptr) return; // already open; a second open changes nothing

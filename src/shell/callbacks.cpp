@@ -6,7 +6,9 @@
 
 static volatile std::sig_atomic_t quitRequested;
 
-static void requestQuit(int) { quitRequested = 1; }
+static void requestQuit(int) {
+    quitRequested = 1;
+}
 
 void installQuitSignals() {
     struct sigaction action {};

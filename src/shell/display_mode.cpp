@@ -32,8 +32,7 @@ void openDisplay(DisplayChoice choice) {
         glutCreateWindow(windowTitle);
         return;
     }
-    glutGameModeString(choice == DisplayChoice::gameMode640 ? "640x480:32@60"
-                                                            : "1024x768:32@60");
+    glutGameModeString(choice == DisplayChoice::gameMode640 ? "640x480:32@60" : "1024x768:32@60");
     // Many screens refuse the mode switch; then the show plays full screen as it is.
     if (glutEnterGameMode() == 0 || glutGameModeGet(GLUT_GAME_MODE_ACTIVE) == 0)
         openFullScreenWindow();

@@ -10,9 +10,13 @@ static void sendFormatted(const char* format) {
     sendMusicCommand(command);
 }
 
-void openMusic() { sendFormatted("Open %s"); }
+void openMusic() {
+    sendFormatted("Open %s");
+}
 
-void playMusic() { sendFormatted("Play %s"); }
+void playMusic() {
+    sendFormatted("Play %s");
+}
 
 void stopMusic() {
     sendFormatted("Stop %s");

@@ -18,6 +18,7 @@ double sceneProgress(int scene, double elapsedMs) {
     // The starts of the scenes before are taken off one after another, so the rounding is
     // the same on every machine.
     double offset = elapsedMs;
-    for (int before = 1; before < scene; ++before) offset -= sceneWindows[before - 1].lengthMs;
+    for (int before = 1; before < scene; ++before)
+        offset -= sceneWindows[before - 1].lengthMs;
     return offset * sceneWindows[scene - 1].multiplier;
 }

@@ -45,10 +45,20 @@ void renderScene(unsigned scene, double elapsedMs) {
     if (sceneWindows[scene - 1].printsProgress) std::printf("%f\n", progress);
     const float sceneTime = static_cast<float>(progress);
     switch (scene) {
-    case 1: drawScene1(sceneTime); break;
-    case 2: drawScene2(sceneTime); break;
-    case 3: drawScene3(sceneTime); break;
-    case 4: drawScene4(sceneTime); break;
-    case 5: drawScene5(sceneTime); break;
+    case 1:
+        drawScene1(sceneTime);
+        break;
+    case 2:
+        drawScene2(sceneTime);
+        break;
+    case 3:
+        drawScene3(sceneTime);
+        break;
+    case 4:
+        drawScene4(sceneTime);
+        break;
+    case 5:
+        drawScene5(sceneTime);
+        break;
     }
 }

@@ -8,6 +8,11 @@
 #include "shell/sequencer.h"
 
 #include <GL/freeglut.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 void initDemo() {
     seedRandom(14);
@@ -19,7 +24,36 @@ void initDemo() {
     openMusic();
 }
 
+// Without an X display GLUT can only abort; say what is missing in the show's own words.
+static void requireDisplay(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-display") == 0) return; // GLUT's own option names one
+    const char* display = std::getenv("DISPLAY");
+    if (display != nullptr && display[0] != '\0') return;
+    std::fprintf(stderr, "quorrin: no X display to show on (DISPLAY is not set); run it on a "
+                         "desktop, or headless under xvfb-run\n");
+    std::exit(1);
+}
+
+// Started with standard output (or input, or error) closed, the next file the show opened
+// would take its number, and the progress lines would be written into a picture or into the
+// X connection. /dev/null holds those places instead.
+static void keepStandardStreamsOpen() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1) continue;
+        const int null = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (null >= 0 && null != fd) {
+            dup2(null, fd);
+            close(null);
+        }
+    }
+}
+
 int runShow(int argc, char** argv) {
+    keepStandardStreamsOpen();
+    // One progress line per frame, delivered as it is drawn, also to a pipe or a log.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    requireDisplay(argc, argv);
     glutInit(&argc, argv); // takes out GLUT's own options before argv[1] is looked at
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGB);
     openDisplay(chooseDisplay(argc, argv));

@@ -7,6 +7,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glext.h>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,8 +15,12 @@ static int width;
 static int height;
 static bool windowOpen;
 
-int testWidth() { return width; }
-int testHeight() { return height; }
+int testWidth() {
+    return width;
+}
+int testHeight() {
+    return height;
+}
 
 static void makeFramebuffer() {
     GLuint framebuffer = 0, colour = 0, depth = 0;
@@ -84,12 +89,18 @@ std::vector<std::uint8_t> readFramebuffer() {
 
 static int valuesPerVertex(GLenum type) {
     switch (type) {
-    case GL_2D: return 2;
-    case GL_3D: return 3;
-    case GL_3D_COLOR: return 7;
-    case GL_3D_COLOR_TEXTURE: return 11;
-    case GL_4D_COLOR_TEXTURE: return 12;
-    default: return 3;
+    case GL_2D:
+        return 2;
+    case GL_3D:
+        return 3;
+    case GL_3D_COLOR:
+        return 7;
+    case GL_3D_COLOR_TEXTURE:
+        return 11;
+    case GL_4D_COLOR_TEXTURE:
+        return 12;
+    default:
+        return 3;
     }
 }
 
@@ -130,19 +141,31 @@ std::vector<FeedbackPrimitive> captureFeedback(GLenum type, const std::function<
         FeedbackPrimitive primitive{token};
         int count = 0;
         switch (token) {
-        case GL_POINT_TOKEN: count = 1; break;
-        case GL_LINE_TOKEN: count = 2; break;
+        case GL_POINT_TOKEN:
+            count = 1;
+            break;
+        case GL_LINE_TOKEN:
+            count = 2;
+            break;
         case GL_LINE_RESET_TOKEN:
             primitive.kind = GL_LINE_TOKEN;
             primitive.lineReset = true;
             count = 2;
             break;
-        case GL_POLYGON_TOKEN: count = static_cast<int>(buffer[i++]); break;
+        case GL_POLYGON_TOKEN:
+            count = static_cast<int>(buffer[i++]);
+            break;
         case GL_BITMAP_TOKEN:
         case GL_DRAW_PIXEL_TOKEN:
-        case GL_COPY_PIXEL_TOKEN: count = 1; break;
-        case GL_PASS_THROUGH_TOKEN: i += 1; continue;
-        default: std::fprintf(stderr, "unknown feedback token %u\n", token); std::abort();
+        case GL_COPY_PIXEL_TOKEN:
+            count = 1;
+            break;
+        case GL_PASS_THROUGH_TOKEN:
+            i += 1;
+            continue;
+        default:
+            std::fprintf(stderr, "unknown feedback token %u\n", token);
+            std::abort();
         }
         for (int k = 0; k < count; ++k, i += size)
             primitive.vertices.push_back(readVertex(type, &buffer[i]));
@@ -178,4 +201,95 @@ int projectionDepth() {
     GLint depth = 0;
     glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
     return depth;
+}
+
+SubmittedCounts countSubmitted(const std::function<void()>& draw) {
+    GLuint queries[2] = {0, 0};
+    glGenQueries(2, queries);
+    glBeginQuery(GL_VERTICES_SUBMITTED_ARB, queries[0]);
+    glBeginQuery(GL_PRIMITIVES_SUBMITTED_ARB, queries[1]);
+    draw();
+    glEndQuery(GL_VERTICES_SUBMITTED_ARB);
+    glEndQuery(GL_PRIMITIVES_SUBMITTED_ARB);
+    GLuint64 vertices = 0, primitives = 0;
+    glGetQueryObjectui64v(queries[0], GL_QUERY_RESULT, &vertices);
+    glGetQueryObjectui64v(queries[1], GL_QUERY_RESULT, &primitives);
+    glDeleteQueries(2, queries);
+    return {vertices, primitives};
+}
+
+static bool samePlace(const FeedbackVertex& a, const FeedbackVertex& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+std::vector<std::vector<FeedbackVertex>>
+lineRuns(const std::vector<FeedbackPrimitive>& primitives) {
+    std::vector<std::vector<FeedbackVertex>> runs;
+    for (const FeedbackPrimitive& primitive : primitives) {
+        if (primitive.kind != GL_LINE_TOKEN) continue;
+        const FeedbackVertex& from = primitive.vertices[0];
+        const FeedbackVertex& to = primitive.vertices[1];
+        if (runs.empty() || primitive.lineReset || !samePlace(runs.back().back(), from))
+            runs.push_back({from});
+        runs.back().push_back(to);
+    }
+    return runs;
+}
+
+std::string restingStateFaults() {
+    std::string faults;
+    const auto expect = [&faults](bool holds, const char* what) {
+        if (!holds) faults += std::string(faults.empty() ? "" : ", ") + what;
+    };
+    expect(modelviewDepth() == 1, "modelview stack depth not 1");
+    expect(projectionDepth() == 1, "projection stack depth not 1");
+    GLint mode = 0, bound = -1;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    expect(mode == GL_MODELVIEW, "matrix mode not modelview");
+    GLdouble modelview[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    bool identity = true;
+    for (int i = 0; i < 16; ++i)
+        identity = identity && modelview[i] == (i % 5 == 0 ? 1 : 0);
+    expect(identity, "modelview not the identity");
+    expect(!glIsEnabled(GL_BLEND), "blending on");
+    expect(glIsEnabled(GL_DEPTH_TEST), "depth test off");
+    expect(glIsEnabled(GL_CULL_FACE), "culling off");
+    expect(!glIsEnabled(GL_LIGHTING), "lighting on");
+    expect(!glIsEnabled(GL_LIGHT0), "light 0 on");
+    expect(!glIsEnabled(GL_TEXTURE_GEN_S) && !glIsEnabled(GL_TEXTURE_GEN_T),
+           "texture generation on");
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    expect(bound == 0 && glIsEnabled(GL_TEXTURE_2D), "texture 0 not bound and enabled");
+    for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
+        faults += (faults.empty() ? "GL error " : ", GL error ") + std::to_string(error);
+    return faults;
+}
+
+std::string uprightSquareFaults(const std::vector<FeedbackVertex>& vertices, float left,
+                                float bottom, float edge) {
+    const float corners[4][4] = {{left, bottom, 1, 1},
+                                 {left + edge, bottom, 0, 1},
+                                 {left + edge, bottom + edge, 0, 0},
+                                 {left, bottom + edge, 1, 0}};
+    std::string faults;
+    bool used[4] = {false, false, false, false};
+    for (const FeedbackVertex& v : vertices) {
+        int corner = -1;
+        for (int c = 0; c < 4; ++c)
+            if (std::fabs(v.x - corners[c][0]) < 1e-2f && std::fabs(v.y - corners[c][1]) < 1e-2f)
+                corner = c;
+        const std::string at = "(" + std::to_string(v.x) + ", " + std::to_string(v.y) + ")";
+        if (corner < 0) {
+            faults += "vertex " + at + " off the corners; ";
+            continue;
+        }
+        used[corner] = true;
+        if (v.s != corners[corner][2] || v.t != corners[corner][3])
+            faults += "texture coordinate (" + std::to_string(v.s) + ", " + std::to_string(v.t) +
+                      ") at " + at + "; ";
+    }
+    for (int c = 0; c < 4; ++c)
+        if (!used[c]) faults += "corner " + std::to_string(c) + " missing; ";
+    return faults;
 }

@@ -29,7 +29,8 @@ static std::vector<std::string> childEnvironment(const ProcessOptions& options) 
     };
     for (char** e = environ; *e != nullptr; ++e)
         if (!overridden(*e)) env.emplace_back(*e);
-    for (const auto& added : options.env) env.push_back(added);
+    for (const auto& added : options.env)
+        env.push_back(added);
     return env;
 }
 
@@ -39,16 +40,20 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
     std::vector<std::string> env = childEnvironment(options);
     std::vector<char*> envp, args;
-    for (auto& e : env) envp.push_back(e.data());
+    for (auto& e : env)
+        envp.push_back(e.data());
     envp.push_back(nullptr);
     std::vector<std::string> argvCopy = argv;
-    for (auto& a : argvCopy) args.push_back(a.data());
+    for (auto& a : argvCopy)
+        args.push_back(a.data());
     args.push_back(nullptr);
 
     const pid_t child = fork();
     if (child == 0) {
-        if (options.closeStdout) close(STDOUT_FILENO);
-        else dup2(outPipe[1], STDOUT_FILENO);
+        if (options.closeStdout)
+            close(STDOUT_FILENO);
+        else
+            dup2(outPipe[1], STDOUT_FILENO);
         dup2(errPipe[1], STDERR_FILENO);
         close(outPipe[0]);
         close(outPipe[1]);
@@ -63,7 +68,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
     close(errPipe[1]);
 
     const double start = now();
-    bool signalSent = false, resumed = false;
+    bool signalSent = false, resumed = false, pokeDone = !options.whileRunning;
     double stoppedAt = 0;
     pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
     int open = 2;
@@ -81,6 +86,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
             kill(child, SIGCONT);
             resumed = true;
         }
+        if (!pokeDone) pokeDone = options.whileRunning(child, result.out);
         if (elapsed > options.timeoutSeconds) {
             kill(child, SIGKILL);
             result.timedOut = true;
@@ -96,6 +102,12 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
                 --open;
             } else {
                 (k == 0 ? result.out : result.err).append(chunk, static_cast<std::size_t>(got));
+                if (k == 0 && options.dropStdoutAfterFirstLine &&
+                    result.out.find('\n') != std::string::npos) {
+                    close(fds[0].fd);
+                    fds[0].fd = -1;
+                    --open;
+                }
             }
         }
     }
@@ -103,6 +115,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
         if (fd.fd >= 0) close(fd.fd);
     int status = 0;
     waitpid(child, &status, 0);
+    result.seconds = now() - start;
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
     return result;

@@ -12,7 +12,7 @@ inline void putLittle(std::vector<std::uint8_t>& bytes, std::size_t at, std::uin
 inline std::vector<std::uint8_t> bitmapFile(std::int32_t width, std::int32_t height,
                                              std::uint16_t bits,
                                              const std::vector<std::uint8_t>& payload) {
-    std::vector<std::uint8_t> bytes(54, 0);
+    std::vector<std::uint8_t> bytes(54 + payload.size(), 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
     putLittle(bytes, 2, static_cast<std::uint32_t>(54 + payload.size()), 4);
@@ -22,6 +22,6 @@ inline std::vector<std::uint8_t> bitmapFile(std::int32_t width, std::int32_t hei
     putLittle(bytes, 22, static_cast<std::uint32_t>(height), 4);
     putLittle(bytes, 26, 1, 2);
     putLittle(bytes, 28, bits, 2);
-    bytes.insert(bytes.end(), payload.begin(), payload.end());
+    for (std::size_t i = 0; i < payload.size(); ++i) bytes[54 + i] = payload[i];
     return bytes;
 }

@@ -29,7 +29,8 @@ TEST(BitmapDecode, PaletteEntriesAreLookedUpWhateverTheColourCountSays) {
     payload[5 * 4 + 1] = 20; // green
     payload[5 * 4 + 2] = 30; // red
     payload[7 * 4 + 2] = 200;
-    for (int i = 0; i < 16; ++i) payload.push_back(i == 3 ? 7 : 5);
+    for (int i = 0; i < 16; ++i)
+        payload.push_back(i == 3 ? 7 : 5);
     Bytes file = bitmapFile(4, 4, 8, payload);
     putLittle(file, 46, 2, 4); // colours used: 2, which the loader does not consult
     const Bytes rgb = decodeOk(file);
@@ -44,7 +45,8 @@ TEST(BitmapDecode, PaletteEntriesAreLookedUpWhateverTheColourCountSays) {
 TEST(BitmapDecode, ThirtyTwoBitsGiveTheSameAsTwentyFour) {
     Bytes pixels24, pixels32;
     for (int i = 0; i < 16; ++i) {
-        const std::uint8_t b = static_cast<std::uint8_t>(i * 13), g = static_cast<std::uint8_t>(i * 7 + 1),
+        const std::uint8_t b = static_cast<std::uint8_t>(i * 13),
+                           g = static_cast<std::uint8_t>(i * 7 + 1),
                            r = static_cast<std::uint8_t>(255 - i);
         pixels24.insert(pixels24.end(), {b, g, r});
         pixels32.insert(pixels32.end(), {b, g, r, static_cast<std::uint8_t>(i * 31)});
@@ -63,8 +65,13 @@ TEST(BitmapDecode, UnsupportedDepthsAreRefused) {
 }
 
 TEST(BitmapDecode, HostileSizesAreRefusedBeforeAnyAllocation) {
-    const std::int32_t sides[][2] = {{0, 4},         {4, 0},       {-4, 4},      {4, -4},
-                                     {16385, 1},     {1, 16385},   {0x7FFFFFFF, 0x7FFFFFFF},
+    const std::int32_t sides[][2] = {{0, 4},
+                                     {4, 0},
+                                     {-4, 4},
+                                     {4, -4},
+                                     {16385, 1},
+                                     {1, 16385},
+                                     {0x7FFFFFFF, 0x7FFFFFFF},
                                      {-2147483647 - 1, 2}};
     for (const auto& side : sides) {
         const Bytes file = bitmapFile(side[0], side[1], 24, {});

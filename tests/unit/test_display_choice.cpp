@@ -8,7 +8,8 @@
 static DisplayChoice choose(std::vector<std::string> args) {
     args.insert(args.begin(), "quorrin");
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     return chooseDisplay(static_cast<int>(args.size()), argv.data());
 }

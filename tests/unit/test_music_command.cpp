@@ -1,8 +1,8 @@
 // The music commands as the show sends them, and what else a caller might send.
 #include "platform/music_command.h"
 
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 
 static MusicCommand parse(const std::string& text) {

@@ -60,7 +60,8 @@ TEST(DemoClock, DifferencesSurviveTheCounterWrapping) {
 TEST(RandomSequence, FirstValuesAfterSeedFourteen) {
     seedRandom(14);
     const int expected[] = {84, 27125, 9192, 11643, 22187};
-    for (int value : expected) EXPECT_EQ(nextRandom(), value);
+    for (int value : expected)
+        EXPECT_EQ(nextRandom(), value);
 }
 
 TEST(RandomSequence, StaysInFifteenBitsAndReseedsTheSame) {
@@ -72,6 +73,7 @@ TEST(RandomSequence, StaysInFifteenBitsAndReseedsTheSame) {
         ASSERT_LE(v, 32767);
     }
     seedRandom(14);
-    for (int v : first) ASSERT_EQ(nextRandom(), v);
+    for (int v : first)
+        ASSERT_EQ(nextRandom(), v);
     EXPECT_FLOAT_EQ(32767 * randomUnitScale, 1.0f);
 }

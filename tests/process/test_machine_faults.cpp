@@ -1,0 +1,102 @@
+// Faults a real machine brings: pictures and soundtrack missing, broken or replaced by
+// folders. Each run must still reach the end of the show with status 0; pictures that fail
+// are named, a soundtrack that fails is silent.
+#include "process_runner.h"
+#include "show_runs.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+// A private copy of the show's folder: the pictures, the soundtrack, nothing else.
+static fs::path showFolder(const std::string& name) {
+    const fs::path folder =
+        fs::path(::testing::TempDir()) / ("quorrin-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::copy(dataPath("image"), folder / "image");
+    fs::copy_file(dataPath("quorrin.wav"), folder / "quorrin.wav");
+    return folder;
+}
+
+static ProcessResult runIn(const fs::path& folder) {
+    ProcessOptions options;
+    options.workingDirectory = folder.string();
+    options.unsetEnv = {"SDL_AUDIODRIVER"};
+    return runProcess({QUORRIN_STEPPED_SDL_EXE, "400", "-w"}, options);
+}
+
+static void expectShowRanToTheEnd(const ProcessResult& run, const std::string& what) {
+    EXPECT_FALSE(run.timedOut) << what;
+    EXPECT_EQ(run.signal, 0) << what;
+    EXPECT_EQ(run.exitCode, 0) << what;
+    EXPECT_EQ(splitLines(run.out).size(), expectedProgressLines(400).size()) << what;
+}
+
+static void truncateFile(const fs::path& file, std::uintmax_t size) {
+    fs::resize_file(file, size);
+}
+
+TEST(MachineFaults, PictureFolderThatCannotBeRead) {
+    // Run as root, permissions cannot make a folder unreadable; a file or a dangling link
+    // where the folder should be fails the same way for every picture.
+    for (const std::string kind : {"file", "dangling-link"}) {
+        const fs::path folder = showFolder("no-image-" + kind);
+        fs::remove_all(folder / "image");
+        if (kind == "file")
+            std::ofstream(folder / "image") << "not a folder";
+        else
+            fs::create_symlink(folder / "nowhere", folder / "image");
+        const ProcessResult run = runIn(folder);
+        expectShowRanToTheEnd(run, kind);
+        EXPECT_EQ(splitLines(run.err).size(), 29u) << kind << ":\n" << run.err;
+    }
+    if (geteuid() != 0) {
+        const fs::path folder = showFolder("image-unreadable");
+        fs::permissions(folder / "image", fs::perms::none);
+        const ProcessResult run = runIn(folder);
+        fs::permissions(folder / "image", fs::perms::owner_all);
+        expectShowRanToTheEnd(run, "unreadable");
+        EXPECT_EQ(splitLines(run.err).size(), 29u) << run.err;
+    }
+}
+
+TEST(MachineFaults, BrokenPicturesAreNamedAndTheRestLoads) {
+    const fs::path folder = showFolder("broken-pictures");
+    fs::remove(folder / "image" / "cube.bmp");
+    fs::create_directory(folder / "image" / "cube.bmp");             // a folder
+    truncateFile(folder / "image" / "rock.bmp", 20);                 // header cut short
+    truncateFile(folder / "image" / "title.bmp", 54 + 1000);         // pixels cut short: loads
+    truncateFile(folder / "image" / "shine2.bmp", 54 + 300);         // palette cut short: loads
+    std::ofstream(folder / "image" / "summer.bmp", std::ios::trunc); // empty
+    const ProcessResult run = runIn(folder);
+    expectShowRanToTheEnd(run, "broken pictures");
+    EXPECT_EQ(run.err, "Load Bitmap failed : image/cube.bmp\n"
+                       "Load Bitmap failed : image/rock.bmp\n"
+                       "Load Bitmap failed : image/summer.bmp\n");
+}
+
+TEST(MachineFaults, ABrokenSoundtrackLeavesTheShowSilentAndStandardErrorClean) {
+    const std::string kinds[] = {"missing",   "empty",  "truncated",
+                                 "not-a-wav", "folder", "header-only"};
+    for (const std::string& kind : kinds) {
+        const fs::path folder = showFolder("wav-" + kind);
+        const fs::path wav = folder / "quorrin.wav";
+        if (kind == "missing") fs::remove(wav);
+        if (kind == "empty") truncateFile(wav, 0);
+        if (kind == "truncated") truncateFile(wav, 44 + 44100);
+        if (kind == "header-only") truncateFile(wav, 44);
+        if (kind == "not-a-wav")
+            std::ofstream(wav, std::ios::trunc) << "RIFF\x10\0\0\0WAVEjunkjunk";
+        if (kind == "folder") {
+            fs::remove(wav);
+            fs::create_directory(wav);
+        }
+        const ProcessResult run = runIn(folder);
+        expectShowRanToTheEnd(run, kind);
+        EXPECT_EQ(run.err, "") << kind;
+    }
+}
