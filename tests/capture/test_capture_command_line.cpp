@@ -1,7 +1,10 @@
-// The tool's answers before it draws anything: help, and one clear line for every refusal.
+// The tool's answers before it draws anything (help, one clear line for every refusal),
+// and what a failing encoder leaves behind.
 #include "capture_test_support.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TEST(CaptureCommandLine, HelpPrintsTheUsage) {
@@ -51,6 +54,28 @@ TEST(CaptureCommandLine, MissingEncoderNamesItsPackage) {
     EXPECT_NE(result.err.find("ffmpeg is not installed"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("Debian package \"ffmpeg\""), std::string::npos) << result.err;
     EXPECT_TRUE(folderEntries(folder).empty());
+}
+
+TEST(CaptureCommandLine, AFailingEncoderLeavesTheOldFileAlone) {
+    const std::string folder = freshFolder("failing-encoder");
+    const std::string bin = folder + "/bin";
+    mkdir(bin.c_str(), 0777);
+    // An encoder that gives up at once, as ffmpeg does on a full disk or a bad option.
+    std::ofstream(bin + "/ffmpeg") << "#!/bin/sh\necho 'ffmpeg: gave up' >&2\nexit 3\n";
+    chmod((bin + "/ffmpeg").c_str(), 0755);
+    const std::string target = folder + "/show.mp4";
+    std::ofstream(target) << "an older video";
+    ProcessOptions options;
+    options.env = {"PATH=" + bin};
+    const ProcessResult result =
+        runCapture({"--mp4", target, "--size", "64x48", "--to", "2000"}, options);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("ffmpeg: gave up"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("no video was written"), std::string::npos) << result.err;
+    EXPECT_EQ(folderEntries(folder), (std::vector<std::string>{"bin", "show.mp4"}));
+    std::string kept;
+    std::getline(std::ifstream(target), kept);
+    EXPECT_EQ(kept, "an older video");
 }
 
 TEST(CaptureCommandLine, UnwritableOutputsAreRefusedBeforeDrawing) {
