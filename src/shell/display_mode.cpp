@@ -33,7 +33,9 @@ void openDisplay(DisplayChoice choice) {
         return;
     }
     glutGameModeString(choice == DisplayChoice::gameMode640 ? "640x480:32@60" : "1024x768:32@60");
-    // Many screens refuse the mode switch; then the show plays full screen as it is.
-    if (glutEnterGameMode() == 0 || glutGameModeGet(GLUT_GAME_MODE_ACTIVE) == 0)
+    // Many screens refuse the mode switch (a virtual X server, a desktop without mode
+    // setting); then the show plays full screen at the screen's own size.
+    if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) == 0 || glutEnterGameMode() == 0 ||
+        glutGameModeGet(GLUT_GAME_MODE_ACTIVE) == 0)
         openFullScreenWindow();
 }
