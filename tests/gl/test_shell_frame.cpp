@@ -1,6 +1,7 @@
 // Start-up state, reshape and the display callback in a real GL context.
-#include "gl_test_support.h"
 #include "draw/random.h"
+#include "gl_test_support.h"
+#include "platform/clock_virtual.h"
 #include "shell/callbacks.h"
 #include "shell/sequencer.h"
 
@@ -33,7 +34,8 @@ TEST(ShellFrame, ReshapeKeepsFortyFiveDegreesAndSurvivesAZeroHeight) {
         const double f = 1.0 / std::tan(22.5 * M_PI / 180.0);
         EXPECT_NEAR(projection[5], f, 1e-6);
         EXPECT_NEAR(projection[0], f / (size[0] / height), 1e-6);
-        for (double v : projection) EXPECT_TRUE(std::isfinite(v));
+        for (double v : projection)
+            EXPECT_TRUE(std::isfinite(v));
         GLint mode = 0;
         glGetIntegerv(GL_MATRIX_MODE, &mode);
         EXPECT_EQ(mode, GL_MODELVIEW);
@@ -54,4 +56,18 @@ TEST(ShellFrame, DisplayPrintsTheProgressAndEndsOnANeutralTexture) {
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_EQ(modelviewDepth(), 1);
     EXPECT_EQ(projectionDepth(), 1);
+}
+
+TEST(ShellFrame, ACounterWrapDuringTheShowKeepsTimeGoingForward) {
+    startShowForTest();
+    setVirtualClockStep(0);
+    setVirtualClockMs(0xFFFFF000u); // the first frame, 4096 ms before the counter wraps
+    ::testing::internal::CaptureStdout();
+    display();
+    setVirtualClockMs(0x00001000u); // 8192 ms later, past the wrap
+    display();
+    std::fflush(stdout);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%f\n%f\n", 0.0, 8192.0 / 16600.0);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), expected);
 }
