@@ -1,7 +1,6 @@
 #include "draw/render_state.h"
 
-void beginOrtho(double left, double right, double bottom, double top, double zNear,
-                double zFar) {
+void beginOrtho(double left, double right, double bottom, double top, double zNear, double zFar) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();

@@ -1,0 +1,96 @@
+#include "draw/sprite_fields.h"
+
+#include "assets/texture_set.h"
+#include "draw/random.h"
+#include "draw/render_state.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+float spriteFieldX[spriteTableSize];
+float spriteFieldY[spriteTableSize];
+float spriteFieldFilled;
+float spriteSwirlX[spriteTableSize];
+float spriteSwirlY[spriteTableSize];
+float spriteSwirlFilled;
+
+// Forty places from the next 80 values of the shared sequence, x then y for each entry, one
+// quadrant per block of ten: (+, +), (+, -), (-, -), (-, +). The spreads of this call are the
+// only ones that ever count.
+static void fillSpriteTable(float* xs, float* ys, float spreadX, float spreadY) {
+    for (int i = 0; i < spriteTableSize; ++i) {
+        const double mx = nextRandom() * static_cast<double>(randomUnitScale) * spreadX;
+        const double my = nextRandom() * static_cast<double>(randomUnitScale) * spreadY;
+        const int quadrant = i / 10;
+        xs[i] = static_cast<float>(quadrant < 2 ? mx : -mx);
+        ys[i] = static_cast<float>(quadrant == 0 || quadrant == 3 ? my : -my);
+    }
+}
+
+// A count above the table size would read past the tables, so it is cut to the table size.
+static int spritesToDraw(int count) {
+    return count > spriteTableSize ? spriteTableSize : count;
+}
+
+// One square with its lower-left corner at (x, y); the picture is mapped turned by half a
+// turn, which shows the stored (upside-down) bitmap upright.
+static void drawSprite(float x, float y, float size) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(1, 1);
+    glVertex3f(x, y, 0);
+    glTexCoord2f(0, 1);
+    glVertex3f(x + size, y, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(x + size, y + size, 0);
+    glTexCoord2f(1, 0);
+    glVertex3f(x, y + size, 0);
+    glEnd();
+}
+
+void drawSpriteField(float size, int count, float spreadX, float spreadY, float phase,
+                     float fadeRate) {
+    if (spriteFieldFilled == 0) {
+        fillSpriteTable(spriteFieldX, spriteFieldY, spreadX, spreadY);
+        spriteFieldFilled = 1;
+    }
+    glPushMatrix();
+    setAdditiveBlend(true, 0.5f);
+    // Replaces the blend's colour: the field fades out as phase grows; below zero adds nothing.
+    const auto brightness = static_cast<float>(1 - static_cast<double>(phase) * fadeRate);
+    glColor3f(brightness, brightness, brightness);
+    bindTexture(texShine2);
+    const int sprites = spritesToDraw(count);
+    for (int i = 0; i < sprites; ++i)
+        drawSprite(spriteFieldX[i], spriteFieldY[i], size);
+    bindTexture(0);
+    setAdditiveBlend(false);
+    glPopMatrix();
+}
+
+void drawSpriteSwirl(float size, int count, float spreadX, float spreadY, float phase) {
+    if (spriteSwirlFilled == 0) {
+        fillSpriteTable(spriteSwirlX, spriteSwirlY, spreadX, spreadY);
+        spriteSwirlFilled = 1;
+    }
+    glPushMatrix();
+    setAdditiveBlend(true, 0.5f);
+    bindTexture(texShine2);
+    // Colour cycles at 100 degrees (green, blue) and 500 degrees (red) per unit of phase; the
+    // step direction turns once per unit.
+    const auto red = static_cast<float>((1 + std::cos(phase * 8.726639)) * 0.5);
+    const auto greenBlue = static_cast<float>((1 + std::sin(phase * 1.7453278)) * 0.5);
+    const double turn = phase * 6.28318;
+    const auto dx = static_cast<float>(std::sin(turn) * 10);
+    const auto dy = static_cast<float>(std::cos(turn) * 3);
+    const auto dz = static_cast<float>(std::cos(turn) * 10);
+    const int sprites = spritesToDraw(count);
+    for (int i = 0; i < sprites; ++i) {
+        glColor3f(red, greenBlue, greenBlue);
+        // The steps accumulate: sprite i stands (i + 1) steps along, so the field fans out.
+        glTranslatef(dx, dy, dz);
+        drawSprite(spriteSwirlX[i], spriteSwirlY[i], size);
+    }
+    bindTexture(0);
+    setAdditiveBlend(false);
+    glPopMatrix();
+}
