@@ -28,6 +28,7 @@ static void fillSpriteTable(float* xs, float* ys, float spreadX, float spreadY) 
 }
 
 // A count above the table size would read past the tables, so it is cut to the table size.
+// Zero or below draws no sprite; the call still fills the tables and switches the states.
 static int spritesToDraw(int count) {
     return count > spriteTableSize ? spriteTableSize : count;
 }
