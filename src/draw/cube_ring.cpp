@@ -1,4 +1,5 @@
 #include "draw/cube_ring.h"
+#include "draw/picture_quad.h"
 
 #include "assets/texture_set.h"
 #include "draw/angles.h"
@@ -43,16 +44,7 @@ void drawCubeRing(float sceneTime, bool withLogo) {
         setAdditiveBlend(true, 0.8f);
         glPushMatrix();
         // 100 x 100 over the ring's centre, not tumbling; picture turned by half a turn.
-        glBegin(GL_QUADS);
-        glTexCoord2f(1, 1);
-        glVertex3f(-50, -50, 0);
-        glTexCoord2f(0, 1);
-        glVertex3f(50, -50, 0);
-        glTexCoord2f(0, 0);
-        glVertex3f(50, 50, 0);
-        glTexCoord2f(1, 0);
-        glVertex3f(-50, 50, 0);
-        glEnd();
+        drawPictureQuad(-50, -50, 50, 50);
         glPopMatrix();
         setAdditiveBlend(false);
     }

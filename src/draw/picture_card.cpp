@@ -1,4 +1,5 @@
 #include "draw/picture_card.h"
+#include "draw/picture_quad.h"
 
 #include "draw/render_state.h"
 
@@ -12,15 +13,6 @@ void drawPictureCard(GLuint texture, float x, float y, float sceneTime, float st
     glPushMatrix();
     glTranslatef(x, y, 0);
     // 140 x 140 about the centre, the picture turned by half a turn like every textured square.
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3f(-70, -70, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(70, -70, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(70, 70, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(-70, 70, 0);
-    glEnd();
+    drawPictureQuad(-70, -70, 70, 70);
     glPopMatrix();
 }

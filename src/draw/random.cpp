@@ -2,7 +2,9 @@
 
 static std::uint32_t randomState;
 
-void seedRandom(std::uint32_t seed) { randomState = seed; }
+void seedRandom(std::uint32_t seed) {
+    randomState = seed;
+}
 
 int nextRandom() {
     randomState = randomState * 214013u + 2531011u; // wraps modulo 2^32 by design

@@ -4,8 +4,7 @@
 #include <GL/gl.h>
 
 // Pushes the projection, loads glOrtho(...) and leaves an identity modelview (not saved).
-void beginOrtho(double left, double right, double bottom, double top, double zNear,
-                double zFar);
+void beginOrtho(double left, double right, double bottom, double top, double zNear, double zFar);
 // Pops the projection pushed by beginOrtho and selects the modelview again.
 void endOrtho();
 // Binds texture (0 drops the picture), sets linear filters on it, enables texturing.

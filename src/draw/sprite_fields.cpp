@@ -1,4 +1,5 @@
 #include "draw/sprite_fields.h"
+#include "draw/picture_quad.h"
 
 #include "assets/texture_set.h"
 #include "draw/random.h"
@@ -33,21 +34,6 @@ static int spritesToDraw(int count) {
     return count > spriteTableSize ? spriteTableSize : count;
 }
 
-// One square with its lower-left corner at (x, y); the picture is mapped turned by half a
-// turn, which shows the stored (upside-down) bitmap upright.
-static void drawSprite(float x, float y, float size) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3f(x, y, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(x + size, y, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(x + size, y + size, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(x, y + size, 0);
-    glEnd();
-}
-
 void drawSpriteField(float size, int count, float spreadX, float spreadY, float phase,
                      float fadeRate) {
     if (spriteFieldFilled == 0) {
@@ -62,7 +48,8 @@ void drawSpriteField(float size, int count, float spreadX, float spreadY, float 
     bindTexture(texShine2);
     const int sprites = spritesToDraw(count);
     for (int i = 0; i < sprites; ++i)
-        drawSprite(spriteFieldX[i], spriteFieldY[i], size);
+        drawPictureQuad(spriteFieldX[i], spriteFieldY[i], spriteFieldX[i] + size,
+                        spriteFieldY[i] + size);
     bindTexture(0);
     setAdditiveBlend(false);
     glPopMatrix();
@@ -89,7 +76,8 @@ void drawSpriteSwirl(float size, int count, float spreadX, float spreadY, float 
         glColor3f(red, greenBlue, greenBlue);
         // The steps accumulate: sprite i stands (i + 1) steps along, so the field fans out.
         glTranslatef(dx, dy, dz);
-        drawSprite(spriteSwirlX[i], spriteSwirlY[i], size);
+        drawPictureQuad(spriteSwirlX[i], spriteSwirlY[i], spriteSwirlX[i] + size,
+                        spriteSwirlY[i] + size);
     }
     bindTexture(0);
     setAdditiveBlend(false);

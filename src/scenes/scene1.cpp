@@ -4,6 +4,7 @@
 #include "scenes/scene1.h"
 
 #include "assets/texture_set.h"
+#include "draw/picture_quad.h"
 #include "draw/render_state.h"
 #include "draw/sprite_fields.h"
 #include "scenes/scenes.h"
@@ -125,16 +126,8 @@ static void drawPicture(float sceneTime) {
         glColor3f(static_cast<float>(look.red), static_cast<float>(look.green),
                   static_cast<float>(look.blue));
         bindTexture(*pictureTextures[window - 1]);
-        glBegin(GL_QUADS);
-        glTexCoord2f(1, 1);
-        glVertex3f(static_cast<float>(-180 * s), static_cast<float>(-160 * s), 0);
-        glTexCoord2f(0, 1);
-        glVertex3f(static_cast<float>(180 * s), static_cast<float>(-160 * s), 0);
-        glTexCoord2f(0, 0);
-        glVertex3f(static_cast<float>(180 * s), static_cast<float>(160 * s), 0);
-        glTexCoord2f(1, 0);
-        glVertex3f(static_cast<float>(-180 * s), static_cast<float>(160 * s), 0);
-        glEnd();
+        drawPictureQuad(static_cast<float>(-180 * s), static_cast<float>(-160 * s),
+                        static_cast<float>(180 * s), static_cast<float>(160 * s));
         glPopMatrix();
     }
     bindTexture(0);

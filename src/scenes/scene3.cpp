@@ -4,6 +4,7 @@
 #include "draw/angles.h"
 #include "draw/cube_ring.h"
 #include "draw/picture_card.h"
+#include "draw/picture_quad.h"
 #include "draw/render_state.h"
 #include "draw/ring_tower.h"
 #include "scenes/scenes.h"
@@ -105,20 +106,6 @@ bool chooseNextTowerSpinBoost(float sceneTime) {
     return choice.flash;
 }
 
-// A square with the picture upright: lower-left, lower-right, upper-right, upper-left.
-static void pictureSquare(float half) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3f(-half, -half, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(half, -half, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(half, half, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(-half, half, 0);
-    glEnd();
-}
-
 // Eight 32 x 32 quads standing on a circle of radius 40, each facing outwards.
 static void stringRing(float spin) {
     glRotatef(spin, 0, 1, 0);
@@ -128,7 +115,7 @@ static void stringRing(float spin) {
         glTranslatef(static_cast<float>(40 * std::sin(radians)), 0,
                      static_cast<float>(40 * std::cos(radians)));
         glRotatef(a, 0, 1, 0);
-        pictureSquare(16);
+        drawPictureQuad(-16, -16, 16, 16);
         glPopMatrix();
     }
 }
@@ -177,7 +164,7 @@ void drawScene3(float sceneTime) {
     glColor3f(0.6f, 0.6f, 0.6f);
     bindTexture(texRock);
     glPushMatrix();
-    pictureSquare(200);
+    drawPictureQuad(-200, -200, 200, 200);
     glPopMatrix();
     bindTexture(0);
     setAdditiveBlend(false);

@@ -4,6 +4,7 @@
 #include "draw/angles.h"
 #include "draw/box.h"
 #include "draw/cube_ring.h"
+#include "draw/picture_quad.h"
 #include "draw/render_state.h"
 #include "scenes/scenes.h"
 
@@ -82,20 +83,6 @@ static void boxStructure(float towerTiltX, float towerTurnY, float sceneTime) {
     glPopMatrix();
 }
 
-// A quad over the whole overlay frame, the picture upright when one is bound.
-static void veilQuad(float top) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3f(-235, -200, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(235, -200, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(235, top, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(-235, top, 0);
-    glEnd();
-}
-
 void drawScene4(float sceneTime) {
     glPushMatrix();
     // Takes effect at the next frame's clear.
@@ -136,7 +123,7 @@ void drawScene4(float sceneTime) {
     glPushMatrix();
     bindTexture(texBack2Scene3);
     setAdditiveBlend(true, 0.7f);
-    veilQuad(190);
+    drawPictureQuad(-235, -200, 235, 190);
     setAdditiveBlend(false);
     bindTexture(0);
     glPopMatrix();
@@ -158,12 +145,7 @@ void drawScene4(float sceneTime) {
         const float grey = whiteVeilGrey(sceneTime);
         glColor3f(grey, grey, grey);
         // Texture 0 is bound, so the veil carries no texture coordinates of its own.
-        glBegin(GL_QUADS);
-        glVertex3f(-235, -200, 0);
-        glVertex3f(235, -200, 0);
-        glVertex3f(235, 200, 0);
-        glVertex3f(-235, 200, 0);
-        glEnd();
+        drawPlainQuad(-235, -200, 235, 200);
         setAdditiveBlend(false);
         glPopMatrix();
     }

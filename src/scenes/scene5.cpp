@@ -3,6 +3,7 @@
 #include "assets/texture_set.h"
 #include "draw/angles.h"
 #include "draw/box.h"
+#include "draw/picture_quad.h"
 #include "draw/render_state.h"
 #include "scenes/scenes.h"
 
@@ -153,20 +154,6 @@ static void texturedCubeFaces() {
     glEnd();
 }
 
-// A square with the picture upright: lower-left, lower-right, upper-right, upper-left.
-static void pictureQuad(float left, float right, float bottom, float top) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3f(left, bottom, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(right, bottom, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(right, top, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(left, top, 0);
-    glEnd();
-}
-
 static void creditPicture(int entry, float sceneTime) {
     const CreditPicture& picture = creditPictures[entry];
     glPushMatrix();
@@ -181,7 +168,7 @@ static void creditPicture(int entry, float sceneTime) {
         glTranslatef(place.x, place.y, 0);
         glScalef(place.scale, place.scale, place.scale);
         if (place.resting && sceneTime > outroStart) glTranslatef(place.slideX, place.slideY, 0);
-        pictureQuad(-30, 30, -30, 30);
+        drawPictureQuad(-30, -30, 30, 30);
     }
     if (entry == creditPictureCount - 1) setAdditiveBlend(false);
     glPopMatrix();
@@ -215,7 +202,7 @@ void drawScene5(float sceneTime) {
     bindTexture(texBack2);
     setAdditiveBlend(true, 0.7f);
     if (fading) glColor3f(fade, fade, fade);
-    pictureQuad(-235, 235, -200, 190);
+    drawPictureQuad(-235, -200, 235, 190);
     glPopMatrix();
 
     // Multiplied onto the identity without a push: it shakes the cubes, the pictures and the
@@ -253,7 +240,7 @@ void drawScene5(float sceneTime) {
         bindTexture(texTitle);
         const double e = double{sceneTime} - double{outroStart};
         glColor3f(static_cast<float>(e), static_cast<float>(1.5 * e), static_cast<float>(2 * e));
-        pictureQuad(-235, 235, -235, 235);
+        drawPictureQuad(-235, -235, 235, 235);
         setAdditiveBlend(false);
         bindTexture(0);
         glPopMatrix();
@@ -265,12 +252,7 @@ void drawScene5(float sceneTime) {
         const float white = static_cast<float>(1 - 5 * double{sceneTime});
         glColor3f(white, white, white);
         // Texture 0 is bound: no texture coordinates.
-        glBegin(GL_QUADS);
-        glVertex3f(-235, -200, 0);
-        glVertex3f(235, -200, 0);
-        glVertex3f(235, 200, 0);
-        glVertex3f(-235, 200, 0);
-        glEnd();
+        drawPlainQuad(-235, -200, 235, 200);
         setAdditiveBlend(false);
         glPopMatrix();
     }

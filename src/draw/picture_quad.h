@@ -1,0 +1,8 @@
+// A flat rectangle in the z = 0 plane, corners sent lower-left, lower-right, upper-right,
+// upper-left. Textures hold their pictures turned by half a turn, so the picture quad gives
+// those corners (1, 1), (0, 1), (0, 0), (1, 0) and every picture shows upright.
+#pragma once
+
+void drawPictureQuad(float left, float bottom, float right, float top);
+// The same rectangle without texture coordinates, for plain veils and flashes.
+void drawPlainQuad(float left, float bottom, float right, float top);
