@@ -9,8 +9,8 @@
 #include <cstring>
 #include <string>
 
-// Shared with the audio thread; the thread runs from the first play to close, and every
-// change outside it happens under SDL_LockAudioDevice or with the device closed.
+// Shared with the audio thread; the thread runs from open to close, and every change outside
+// it happens under SDL_LockAudioDevice or with the device closed.
 static Uint8* trackData;
 static Uint32 trackLength;
 static Uint32 trackPosition;
@@ -25,8 +25,8 @@ static void fillAudio(void*, Uint8* stream, int length) {
     const Uint32 copied = wanted < left ? wanted : left;
     std::memcpy(stream, trackData + trackPosition, copied);
     trackPosition += copied;
-    // Past the end the device plays silence; the format is signed, so zero is silence.
-    std::memset(stream + copied, 0, wanted - copied);
+    // Past the end the device plays silence.
+    std::memset(stream + copied, trackSpec.format == AUDIO_U8 ? 0x80 : 0, wanted - copied);
 }
 
 static void closeTrack() {
@@ -71,25 +71,25 @@ static void openTrack(const std::string& file) {
     trackLength = frameBytes > 0 ? length - length % frameBytes : 0;
     trackPosition = 0;
     trackFile = file;
+
+    // The device opens now, paused, so that the first play only has to unpause it: the track
+    // then starts within one short buffer of the show's first frame.
+    SDL_AudioSpec wanted = trackSpec;
+    wanted.samples = 1024; // about 23 ms at 44.1 kHz
+    wanted.callback = fillAudio;
+    wanted.userdata = nullptr;
+    const int quiet = silenceStderr();
+    // The device plays the file's own format; SDL converts where the hardware differs.
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    restoreStderr(quiet);
+    if (device == 0) { // no sound card: the show goes on silently
+        closeTrack();
+        return;
+    }
     if (!exitHookInstalled) {
         exitHookInstalled = true;
         std::atexit(closeTrackAtExit);
     }
-}
-
-// The device opens on the first play, not at open: until then it would only play silence,
-// and the track must start with the show's first frame.
-static bool startDevice() {
-    if (device != 0) return true;
-    SDL_AudioSpec wanted = trackSpec;
-    wanted.callback = fillAudio;
-    wanted.userdata = nullptr;
-    const int saved = silenceStderr();
-    // The device plays the file's own format; SDL converts where the hardware differs.
-    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    restoreStderr(saved);
-    if (device == 0) closeTrack(); // no sound card: the show goes on silently
-    return device != 0;
 }
 
 void sendMusicCommand(const char* text) {
@@ -100,14 +100,13 @@ void sendMusicCommand(const char* text) {
     }
     if (trackData == nullptr || command.file != trackFile) return;
     if (command.verb == MusicVerb::play) {
-        if (startDevice()) SDL_PauseAudioDevice(device, 0); // playing: goes on where it is
+        SDL_PauseAudioDevice(device, 0); // already playing: goes on where it is
         return;
     }
     if (command.verb == MusicVerb::close) {
         closeTrack();
         return;
     }
-    if (device == 0) return; // stop and seek before the first play: nothing plays yet
     switch (command.verb) {
     case MusicVerb::stop:
         SDL_PauseAudioDevice(device, 1);

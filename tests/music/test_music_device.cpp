@@ -30,6 +30,14 @@ static std::vector<char> trackSamples(const std::string& path) {
     return samples;
 }
 
+// Everything from the first non-silent sample frame (16-bit stereo) on.
+static std::vector<char> fromFirstSound(const std::vector<char>& pcm) {
+    std::size_t i = 0;
+    while (i + 4 <= pcm.size() && !(pcm[i] || pcm[i + 1] || pcm[i + 2] || pcm[i + 3]))
+        i += 4;
+    return {pcm.begin() + static_cast<long>(i), pcm.end()};
+}
+
 class MusicDevice : public ::testing::Test {
   protected:
     std::string output;
@@ -39,7 +47,6 @@ class MusicDevice : public ::testing::Test {
         std::remove(output.c_str());
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-        setenv("SDL_DISKAUDIODELAY", "1", 1);
     }
 };
 
@@ -49,14 +56,14 @@ TEST_F(MusicDevice, PlayEveryFrameNeverRestartsTheTrack) {
         sendMusicCommand("Play quorrin.wav");
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    sendMusicCommand("Stop quorrin.wav");
-    sendMusicCommand("Seek quorrin.wav to start");
+    // Closed while playing: a stop first would let the paused device write silence.
     sendMusicCommand("Close quorrin.wav");
 
-    const std::vector<char> written = readFile(output);
-    const std::vector<char> track = trackSamples("quorrin.wav");
+    // The opened device plays silence until the first play; from the first sound on, the
+    // output is the track from its first sound on, once.
+    const std::vector<char> written = fromFirstSound(readFile(output));
+    const std::vector<char> track = fromFirstSound(trackSamples("quorrin.wav"));
     ASSERT_GT(track.size(), 44100u * 4);
-    // Something was played, and it is the track from its first sample on, once.
     ASSERT_GT(written.size(), 4096u);
     ASSERT_LT(written.size(), track.size());
     EXPECT_TRUE(std::equal(written.begin(), written.end(), track.begin()));
