@@ -14,7 +14,7 @@ run_suite() {
     cmake --build "$dir" -j"$jobs"
     # One virtual X server, wide enough for the window at its usual place, for the whole run.
     xvfb-run -a -s "-screen 0 2048x1024x24" \
-        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 600
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800
 }
 
 echo "== suite: release build =="

@@ -44,7 +44,7 @@ TEST(ShowRun, WindowOnASmallScreenIsMovedOntoItAndTheShowRuns) {
     // A 1024-wide screen would leave the window at x 1124 wholly off it, never drawn.
     const ProcessResult run = runProcess({"/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1024x768x24",
                                           QUORRIN_STEPPED_EXE, "200", "-w"},
-                                         {.timeoutSeconds = 60});
+                                         {.timeoutSeconds = 900});
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(splitLines(run.out).size(), expectedProgressLines(200).size());
@@ -87,7 +87,7 @@ TEST(ShowRun, TheRealShowPlaysEightySecondsOfWallClockEvenAcrossAStall) {
     // Stopped for five seconds twenty seconds in, the show resumes where the wall clock
     // stands (skipping what it missed) and still ends eighty seconds after it started.
     ProcessOptions options;
-    options.timeoutSeconds = 150;
+    options.timeoutSeconds = 300;
     options.signalToSend = SIGSTOP;
     options.signalAfterSeconds = 20;
     options.stallSeconds = 5;

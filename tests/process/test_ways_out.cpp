@@ -27,7 +27,7 @@ static std::string audioFile(const std::string& what) {
 static ProcessOptions withDiskAudio(const std::string& file) {
     ProcessOptions options;
     options.env = {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + file};
-    options.timeoutSeconds = 120;
+    options.timeoutSeconds = 900;
     return options;
 }
 
