@@ -21,10 +21,10 @@ static std::vector<char> readFile(const std::string& path) {
 
 // The PCM bytes of the track: everything after the canonical 44-byte header's data chunk.
 static std::vector<char> trackSamples(const std::string& path) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) return {};
+    if (SDL_LoadWAV(path.c_str(), &format, &data, &length) == nullptr) return {};
     std::vector<char> samples(data, data + length);
     SDL_FreeWAV(data);
     return samples;
