@@ -196,7 +196,7 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv) {
 }
 
 std::vector<std::uint32_t> defaultStoryboardStills() {
-    return {2000, 9000, 14000, 20000, 26000, 31000, 38000, 46000, 54000, 61000, 68000, 76000};
+    return {1000, 9000, 14000, 20000, 26000, 31000, 38000, 46000, 54000, 61000, 68000, 76000};
 }
 
 std::string captureUsage() {
