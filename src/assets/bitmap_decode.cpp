@@ -22,10 +22,14 @@ BitmapHeader readBitmapHeader(const std::uint8_t* data, std::size_t size) {
 
 static int bytesPerPixel(std::uint16_t bitsPerPixel) {
     switch (bitsPerPixel) {
-    case 24: return 3;
-    case 8: return 1;
-    case 32: return 4;
-    default: return 0;
+    case 24:
+        return 3;
+    case 8:
+        return 1;
+    case 32:
+        return 4;
+    default:
+        return 0;
     }
 }
 

@@ -28,8 +28,8 @@ static std::vector<std::uint8_t> readBitmapFile(std::FILE* file, int maxSide) {
         return bytes;
     if (bytes.size() < bitmapHeaderBytes) return bytes;
     bytes.resize(needed);
-    const std::size_t got = std::fread(bytes.data() + bitmapHeaderBytes, 1,
-                                       needed - bitmapHeaderBytes, file);
+    const std::size_t got =
+        std::fread(bytes.data() + bitmapHeaderBytes, 1, needed - bitmapHeaderBytes, file);
     bytes.resize(bitmapHeaderBytes + got);
     return bytes;
 }

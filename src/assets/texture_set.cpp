@@ -7,6 +7,8 @@ GLuint texNoise4, texNoise, texCube, texBankin1, texBack2, texBack2Scene3, texSh
     texKalvendo, texFerrowen, texGrumet, texHollin, texQuillet, texTitle, texTondra, texBrisel,
     texSarvent, texString, texRock, texOrvetParty, texSummer;
 
+// One file a line, in load order.
+// clang-format off
 const TextureFile textureFiles[textureSetSize] = {
     {"image/pNoise4.bmp", &texNoise4},
     {"image/pNoise.bmp", &texNoise},
@@ -38,7 +40,9 @@ const TextureFile textureFiles[textureSetSize] = {
     {"image/orvetParty.bmp", &texOrvetParty},
     {"image/summer.bmp", &texSummer},
 };
+// clang-format on
 
 void loadTextureSet() {
-    for (const TextureFile& file : textureFiles) *file.handle = loadBitmapTexture(file.path);
+    for (const TextureFile& file : textureFiles)
+        *file.handle = loadBitmapTexture(file.path);
 }

@@ -66,8 +66,8 @@ TEST(TextureLoading, FailuresNameTheFileAndReturnTheirValues) {
     const std::string err = ::testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(err, "Load Bitmap failed : " + sixteen + "\nLoad Bitmap failed : " + huge +
-                       "\nLoad Bitmap failed : " + missing + "\nLoad Bitmap failed : " +
-                       ::testing::TempDir() + "\n");
+                       "\nLoad Bitmap failed : " + missing +
+                       "\nLoad Bitmap failed : " + ::testing::TempDir() + "\n");
     // No texture object was made for any of them.
     GLuint next = 0;
     glGenTextures(1, &next);
@@ -106,7 +106,8 @@ TEST(TextureLoading, AllPicturesMissingGiveTwentyNineMessagesInLoadOrder) {
     EXPECT_NE(err.find("image/summer.bmp\n"), std::string::npos);
     EXPECT_EQ(err.rfind("Load Bitmap failed : image/summer.bmp\n"),
               err.size() - std::string("Load Bitmap failed : image/summer.bmp\n").size());
-    for (const TextureFile& file : textureFiles) EXPECT_EQ(*file.handle, missingTexture);
+    for (const TextureFile& file : textureFiles)
+        EXPECT_EQ(*file.handle, missingTexture);
 }
 
 TEST(TextureLoading, TheShowsOwnPicturesAllLoad) {

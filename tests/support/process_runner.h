@@ -17,7 +17,7 @@ struct ProcessOptions {
     std::vector<std::string> env;      // "NAME=value" added to (or replacing) ours
     std::vector<std::string> unsetEnv; // names removed from the child's environment
     std::string workingDirectory;      // empty: ours
-    double timeoutSeconds = 900; // only a guard against a hang: slow machines are not faults
+    double timeoutSeconds = 900;       // only a guard against a hang: slow machines are not faults
     // Optional: after delaySeconds, send signalToSend (SIGSTOP/SIGCONT pairs via stallSeconds).
     double signalAfterSeconds = -1;
     int signalToSend = 0;
