@@ -19,16 +19,15 @@ VirtualScreen startVirtualScreen(const char* geometry) {
         _exit(127);
     }
     close(ready[1]);
-    char number[16] = {};
-    const ssize_t got = read(ready[0], number, sizeof number - 1);
+    // The server writes the number and the newline separately and dies if the pipe is gone
+    // before the second write: read through to the newline before closing.
+    std::string number;
+    char c = 0;
+    while (number.size() < 16 && read(ready[0], &c, 1) == 1 && c != '\n')
+        number += c;
     close(ready[0]);
     screen.pid = server;
-    if (got > 0) {
-        std::string text(number, static_cast<std::size_t>(got));
-        while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-            text.pop_back();
-        screen.display = ":" + text;
-    }
+    if (c == '\n' && !number.empty()) screen.display = ":" + number;
     return screen;
 }
 
