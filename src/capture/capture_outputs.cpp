@@ -34,12 +34,9 @@ static void reportWritten(const std::string& what, const std::vector<FrameStep>&
                           const CaptureOptions& options) {
     const double seconds = progressSeconds();
     const std::uint32_t kept = keptCount(plan);
-    const auto drawn = static_cast<std::uint32_t>(plan.size());
-    std::fprintf(stderr,
-                 "quorrin-capture: wrote %s: %u picture%s of %dx%d in %s (%u frames drawn, "
-                 "%.1f fps)\n",
+    std::fprintf(stderr, "quorrin-capture: wrote %s: %u picture%s of %dx%d in %s (%.1f fps)\n",
                  what.c_str(), kept, kept == 1 ? "" : "s", options.width, options.height,
-                 formatDuration(seconds).c_str(), drawn, seconds > 0 ? drawn / seconds : 0.0);
+                 formatDuration(seconds).c_str(), seconds > 0 ? kept / seconds : 0.0);
 }
 
 static std::string pngName(const CaptureOptions& options, const FrameStep& step) {

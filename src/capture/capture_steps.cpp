@@ -5,7 +5,9 @@
 #include "capture/process_stats.h"
 #include "capture/progress_report.h"
 #include "platform/clock_virtual.h"
+#include "scenes/frame_carry.h"
 #include "shell/sequencer.h"
+#include "shell/show_state.h"
 
 #include <chrono>
 #include <cstdint>
@@ -18,18 +20,27 @@ double startUpMs() {
 
 StepsOutcome drawSteps(const std::vector<FrameStep>& plan, bool finishEach,
                        const std::function<bool(const FrameStep&, double drawMs)>& keep) {
-    // The clock stands still within a frame: the show's two readings (its origin on the
-    // first frame, then the elapsed time) both see the step's millisecond, so the first
-    // frame, at 0, latches the origin at 0.
+    // The clock stands still within a frame, and the show's origin is clock 0, so the show's
+    // readings during a step are the step's millisecond.
     setVirtualClockStep(0);
-    startProgress(static_cast<std::uint32_t>(plan.size()));
+    setVirtualClockMs(0);
+    setShowTime(0);
+    startProgress(keptCount(plan));
     std::uint32_t done = 0;
+    bool carried = false; // frames stepped without drawing since the last drawn one
     for (const FrameStep& step : plan) {
+        if (!step.kept) {
+            advanceShowFrame(step.ms);
+            carried = true;
+            continue;
+        }
         if (interruptSignal() != 0) {
             endProgress();
             return StepsOutcome::interrupted;
         }
         const auto start = std::chrono::steady_clock::now();
+        if (carried) restoreCarriedGlState();
+        carried = false;
         setVirtualClockMs(step.ms);
         bindOffscreen();
         display();
@@ -38,7 +49,7 @@ StepsOutcome drawSteps(const std::vector<FrameStep>& plan, bool finishEach,
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();
         if (firstFrameMs < 0) firstFrameMs = msSinceProcessStart();
-        if (step.kept && !keep(step, drawMs)) {
+        if (!keep(step, drawMs)) {
             endProgress();
             return interruptSignal() != 0 ? StepsOutcome::interrupted : StepsOutcome::failed;
         }

@@ -2,12 +2,6 @@
 
 #include <algorithm>
 
-std::uint32_t frameTimeMs(std::uint32_t k, std::uint32_t fps) {
-    // round(k * 1000 / fps) = floor((2000 k + fps) / (2 fps)); 64 bits hold any show length.
-    const std::uint64_t twice = 2000ull * k + fps;
-    return static_cast<std::uint32_t>(twice / (2ull * fps));
-}
-
 std::uint32_t firstFrameAtOrAfter(std::uint32_t ms, std::uint32_t fps) {
     // Start just below the exact answer and step up: at most a couple of steps.
     std::uint64_t k = static_cast<std::uint64_t>(ms) * fps / 1000;

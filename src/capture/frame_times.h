@@ -2,12 +2,10 @@
 // The show's clock counts whole milliseconds, so a frame rate that does not divide 1000
 // puts frames between two readings: each is drawn at the nearest whole millisecond.
 #pragma once
+#include "shell/frame_grid.h"
+
 #include <cstdint>
 #include <vector>
-
-// Frame k of the show at fps frames per second: k * 1000 / fps ms, rounded to the nearest
-// whole millisecond with halves rounded up, worked in integers so it never drifts.
-std::uint32_t frameTimeMs(std::uint32_t k, std::uint32_t fps);
 
 // The first frame drawn at or after ms.
 std::uint32_t firstFrameAtOrAfter(std::uint32_t ms, std::uint32_t fps);

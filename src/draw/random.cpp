@@ -10,3 +10,7 @@ int nextRandom() {
     randomState = randomState * 214013u + 2531011u; // wraps modulo 2^32 by design
     return static_cast<int>((randomState >> 16) & 0x7fffu);
 }
+
+std::uint32_t currentRandomState() {
+    return randomState;
+}

@@ -34,12 +34,27 @@ static int spritesToDraw(int count) {
     return count > spriteTableSize ? spriteTableSize : count;
 }
 
+void fillSpriteFieldTable(float spreadX, float spreadY) {
+    if (spriteFieldFilled != 0) return;
+    fillSpriteTable(spriteFieldX, spriteFieldY, spreadX, spreadY);
+    spriteFieldFilled = 1;
+}
+
+void fillSpriteSwirlTable(float spreadX, float spreadY) {
+    if (spriteSwirlFilled != 0) return;
+    fillSpriteTable(spriteSwirlX, spriteSwirlY, spreadX, spreadY);
+    spriteSwirlFilled = 1;
+}
+
+void clearSpriteTables() {
+    for (int i = 0; i < spriteTableSize; ++i)
+        spriteFieldX[i] = spriteFieldY[i] = spriteSwirlX[i] = spriteSwirlY[i] = 0;
+    spriteFieldFilled = spriteSwirlFilled = 0;
+}
+
 void drawSpriteField(float size, int count, float spreadX, float spreadY, float phase,
                      float fadeRate) {
-    if (spriteFieldFilled == 0) {
-        fillSpriteTable(spriteFieldX, spriteFieldY, spreadX, spreadY);
-        spriteFieldFilled = 1;
-    }
+    fillSpriteFieldTable(spreadX, spreadY);
     glPushMatrix();
     setAdditiveBlend(true, 0.5f);
     // Replaces the blend's colour: the field fades out as phase grows; below zero adds nothing.
@@ -56,10 +71,7 @@ void drawSpriteField(float size, int count, float spreadX, float spreadY, float 
 }
 
 void drawSpriteSwirl(float size, int count, float spreadX, float spreadY, float phase) {
-    if (spriteSwirlFilled == 0) {
-        fillSpriteTable(spriteSwirlX, spriteSwirlY, spreadX, spreadY);
-        spriteSwirlFilled = 1;
-    }
+    fillSpriteSwirlTable(spreadX, spreadY);
     glPushMatrix();
     setAdditiveBlend(true, 0.5f);
     bindTexture(texShine2);

@@ -1,6 +1,7 @@
 #include "platform/music_command.h"
 
 #include <cctype>
+#include <charconv>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,12 @@ static std::vector<std::string_view> splitWords(std::string_view text) {
     return words;
 }
 
+// Whole milliseconds: digits only, within 32 bits.
+static bool readMilliseconds(std::string_view word, std::uint32_t& ms) {
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), ms);
+    return error == std::errc() && end == word.data() + word.size();
+}
+
 MusicCommand parseMusicCommand(const char* text, std::size_t maxLength) {
     MusicCommand command;
     if (text == nullptr) return command;
@@ -41,6 +48,8 @@ MusicCommand parseMusicCommand(const char* text, std::size_t maxLength) {
             command.verb = MusicVerb::open;
         else if (sameWord(words[0], "play"))
             command.verb = MusicVerb::play;
+        else if (sameWord(words[0], "pause"))
+            command.verb = MusicVerb::pause;
         else if (sameWord(words[0], "stop"))
             command.verb = MusicVerb::stop;
         else if (sameWord(words[0], "close"))
@@ -48,6 +57,9 @@ MusicCommand parseMusicCommand(const char* text, std::size_t maxLength) {
     } else if (words.size() == 4 && sameWord(words[0], "seek") && sameWord(words[2], "to") &&
                sameWord(words[3], "start")) {
         command.verb = MusicVerb::seekToStart;
+    } else if (words.size() == 4 && sameWord(words[0], "play") && sameWord(words[2], "from") &&
+               readMilliseconds(words[3], command.fromMs)) {
+        command.verb = MusicVerb::playFrom;
     }
     if (command.verb != MusicVerb::invalid) command.file = std::string(words[1]);
     return command;

@@ -5,6 +5,7 @@
 #include "platform/quiet_stderr.h"
 
 #include <SDL.h>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -27,6 +28,15 @@ static void fillAudio(void*, Uint8* stream, int length) {
     trackPosition += copied;
     // Past the end the device plays silence.
     std::memset(stream + copied, trackSpec.format == AUDIO_U8 ? 0x80 : 0, wanted - copied);
+}
+
+// The byte where the sample frame at ms starts; past the end, the end (silence).
+static Uint32 trackOffsetOf(std::uint32_t ms) {
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(trackSpec.format) / 8 * trackSpec.channels;
+    const std::uint64_t frame = static_cast<std::uint64_t>(ms) *
+                                static_cast<std::uint64_t>(trackSpec.freq) / 1000;
+    const std::uint64_t offset = frame * frameBytes;
+    return offset < trackLength ? static_cast<Uint32>(offset) : trackLength;
 }
 
 static void closeTrack() {
@@ -103,12 +113,20 @@ void sendMusicCommand(const char* text) {
         SDL_PauseAudioDevice(device, 0); // already playing: goes on where it is
         return;
     }
+    if (command.verb == MusicVerb::playFrom) {
+        SDL_LockAudioDevice(device);
+        trackPosition = trackOffsetOf(command.fromMs);
+        SDL_UnlockAudioDevice(device);
+        SDL_PauseAudioDevice(device, 0);
+        return;
+    }
     if (command.verb == MusicVerb::close) {
         closeTrack();
         return;
     }
     switch (command.verb) {
     case MusicVerb::stop:
+    case MusicVerb::pause:
         SDL_PauseAudioDevice(device, 1);
         break;
     case MusicVerb::seekToStart:

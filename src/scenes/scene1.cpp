@@ -7,6 +7,7 @@
 #include "draw/picture_quad.h"
 #include "draw/render_state.h"
 #include "draw/sprite_fields.h"
+#include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
 #include <GL/freeglut.h>
@@ -41,13 +42,20 @@ PictureLook pictureLookAt(int window, float sceneTime) {
     }
 }
 
+static constexpr float swirlSpreadX = 300, swirlSpreadY = 200;
+
+void stepScene1(float) {
+    // The show's first draw from the random sequence happens here, on its first frame.
+    fillSpriteSwirlTable(swirlSpreadX, swirlSpreadY);
+    carriedClearGrey = 0;
+}
+
 static void drawSwirl(float sceneTime) {
     beginOrtho(-230, 230, -200, 200, -500, 1000);
     glPushMatrix();
     // Looking along +z, so world +x runs to the left of the screen.
     gluLookAt(100, 80, -300, 100, 80, 0, 0, 1, 0);
-    // The show's first draw from the random sequence happens here, on its first frame.
-    drawSpriteSwirl(300, 20, 300, 200, sceneTime);
+    drawSpriteSwirl(300, 20, swirlSpreadX, swirlSpreadY, sceneTime);
     glPopMatrix();
     endOrtho();
 }

@@ -9,6 +9,7 @@
 #include "draw/random.h"
 #include "draw/render_state.h"
 #include "draw/sprite_fields.h"
+#include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
 #include <GL/glu.h>
@@ -78,15 +79,23 @@ bool panelsFadingAt(float sceneTime) {
     return sceneTime > 0.8f;
 }
 
+// The field's two forms: large sprites over the first quarter, smaller ones over the third.
+struct SpriteFieldForm {
+    float size, spreadX, spreadY, phaseStart;
+};
+static constexpr SpriteFieldForm firstFieldForm = {500, 400, 300, 0};
+static constexpr SpriteFieldForm secondFieldForm = {300, 500, 400, 0.5f};
+
+static const SpriteFieldForm& spriteFieldFormAt(float sceneTime) {
+    return sceneTime < 0.25f ? firstFieldForm : secondFieldForm;
+}
+
 static void drawSpriteFieldOverlay(float sceneTime) {
+    const SpriteFieldForm& form = spriteFieldFormAt(sceneTime);
     beginOrtho(-230, 230, -200, 200, -100, 1000);
     glPushMatrix();
     gluLookAt(350, 150, -0.0001, 350, 150, 0, 0, 1, 0);
-    // The first call fills the field's table, so only the first form's spreads ever count.
-    if (sceneTime < 0.25f)
-        drawSpriteField(500, 20, 400, 300, sceneTime, 4);
-    else
-        drawSpriteField(300, 20, 500, 400, sceneTime - 0.5f, 4);
+    drawSpriteField(form.size, 20, form.spreadX, form.spreadY, sceneTime - form.phaseStart, 4);
     glPopMatrix();
     endOrtho();
 }
@@ -108,7 +117,7 @@ static void latchOnce(float& coordinate, float base, unsigned bit) {
     cameraLatchFlags |= bit;
 }
 
-static void placeCamera(float sceneTime) {
+static void moveCamera(float sceneTime) {
     latchOnce(camEyeX, baseEyeX, latchEyeX);
     latchOnce(camCenterX, baseCenterX, latchCenterX);
     latchOnce(camEyeY, baseEyeY, latchEyeY);
@@ -126,7 +135,6 @@ static void placeCamera(float sceneTime) {
         camEyeY = static_cast<float>(baseEyeY + move.offset);
         camCenterY = static_cast<float>(baseCenterY + move.offset);
     }
-    gluLookAt(camEyeX, camEyeY, camEyeZ, camCenterX, camCenterY, camCenterZ, 0, 1, 0);
 }
 
 static void drawBoxes(const BoxColour& colour) {
@@ -200,14 +208,31 @@ static void drawFloorPanels(float sceneTime) {
     glPopMatrix();
 }
 
+void resetScene2State() {
+    for (int i = 0; i < boxCount; ++i)
+        boxX[i] = boxY[i] = boxZ[i] = 0;
+    boxTableFilled = 0;
+    camEyeX = camCenterX = camEyeY = camCenterY = camEyeZ = 0;
+    cameraLatchFlags = 0;
+}
+
+void stepScene2(float sceneTime) {
+    // On the scene's first frame the field takes its 80 values from the random sequence
+    // first, and the boxes the 195 after them. Only the first form's spreads ever count.
+    if (spriteFieldShownAt(sceneTime)) {
+        const SpriteFieldForm& form = spriteFieldFormAt(sceneTime);
+        fillSpriteFieldTable(form.spreadX, form.spreadY);
+    }
+    if (boxTableFilled == 0) fillBoxTable();
+    moveCamera(sceneTime);
+    carriedClearGrey = 0;
+}
+
 void drawScene2(float sceneTime) {
     glPushMatrix(); // the caller's identity, back at the end of the frame
     if (spriteFieldShownAt(sceneTime)) drawSpriteFieldOverlay(sceneTime);
-    // After the sprite field: on the scene's first frame the field takes its 80 values from
-    // the random sequence first, and the boxes the 195 after them.
-    if (boxTableFilled == 0) fillBoxTable();
     glClearColor(0, 0, 0, 1);
-    placeCamera(sceneTime);
+    gluLookAt(camEyeX, camEyeY, camEyeZ, camCenterX, camCenterY, camCenterZ, 0, 1, 0);
     drawBoxes(boxColourAt(sceneTime)); // no picture bound: texture 0, as the frame before left it
     drawLattice(sceneTime);
     drawFloorPanels(sceneTime);

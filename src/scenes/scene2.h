@@ -22,6 +22,9 @@ inline constexpr unsigned latchEyeX = 1u, latchCenterX = 2u, latchEyeY = 4u, lat
 extern float camEyeZ;
 inline constexpr float camCenterZ = 7900;
 
+// Empties the box table and the camera latches, as they are at start-up.
+void resetScene2State();
+
 inline constexpr float baseEyeX = -20, baseCenterX = -10, baseEyeY = 0, baseCenterY = 0;
 
 // The eased camera move whose window holds sceneTime (start <= T < end), if any.

@@ -7,6 +7,7 @@
 #include "draw/picture_quad.h"
 #include "draw/render_state.h"
 #include "draw/ring_tower.h"
+#include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
 #include <GL/glu.h>
@@ -106,6 +107,20 @@ bool chooseNextTowerSpinBoost(float sceneTime) {
     return choice.flash;
 }
 
+void resetScene3State() {
+    towerSpinAngle = lastSpinTime = towerSpinBoost = 0;
+    lastSpinTimeLatched = false;
+    for (float& beat : beatTimes)
+        beat = 0;
+    beatTimesFilled = false;
+}
+
+void stepScene3(float sceneTime) {
+    updateTowerSpin(sceneTime);
+    // A flash clears to white and sets black again, which the next frame is cleared with.
+    if (chooseNextTowerSpinBoost(sceneTime)) carriedClearGrey = 0;
+}
+
 // Eight 32 x 32 quads standing on a circle of radius 40, each facing outwards.
 static void stringRing(float spin) {
     glRotatef(spin, 0, 1, 0);
@@ -177,9 +192,9 @@ void drawScene3(float sceneTime) {
     glColor3f(1, 1, 0.3f);
     lineCylinder(sceneTime);
 
-    updateTowerSpin(sceneTime);
     glPushMatrix();
-    if (chooseNextTowerSpinBoost(sceneTime)) flashWhite();
+    // The step has already chosen the next frame's boost; the flash is this frame's.
+    if (chooseSpinBoost(beatTimes, sceneTime).flash) flashWhite();
     glRotatef(towerSpinAngle, 0, 1, 0);
     drawRingTower(90, 70, 40, 60, 15, 7);
     glPopMatrix();

@@ -49,7 +49,11 @@ SpinChoice chooseSpinBoost(const float beats[beatCount], float sceneTime);
 // angle + delta * (boost + base), worked in double and kept as float.
 float advanceSpinAngle(float angle, float delta, float boost);
 
-// Steps a-e of a frame: latch, advance the angle with last frame's boost, fill the beats.
+// A frame's bookkeeping, before it is drawn: latch, advance the angle with the previous
+// frame's boost, fill the beats.
 void updateTowerSpin(float sceneTime);
-// Step f: stores the next frame's boost; true when this frame flashes.
+// Then: stores the next frame's boost; true when this frame flashes.
 bool chooseNextTowerSpinBoost(float sceneTime);
+
+// The statics as they are at start-up: angle, boost and latches zero, no beats.
+void resetScene3State();

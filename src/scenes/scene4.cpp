@@ -6,6 +6,7 @@
 #include "draw/cube_ring.h"
 #include "draw/picture_quad.h"
 #include "draw/render_state.h"
+#include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
 #include <GL/glu.h>
@@ -83,10 +84,15 @@ static void boxStructure(float towerTiltX, float towerTurnY, float sceneTime) {
     glPopMatrix();
 }
 
+void stepScene4(float) {
+    carriedClearGrey = scene4ClearGrey;
+    carriedLightPlaced = true;
+}
+
 void drawScene4(float sceneTime) {
     glPushMatrix();
     // Takes effect at the next frame's clear.
-    glClearColor(0.05f, 0.05f, 0.05f, 1);
+    glClearColor(scene4ClearGrey, scene4ClearGrey, scene4ClearGrey, 1);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
     glLightfv(GL_LIGHT0, GL_POSITION, firstLightPos);

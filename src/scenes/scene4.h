@@ -8,6 +8,9 @@
 inline constexpr GLfloat firstLightPos[4] = {-30, 90, -80, 0};
 inline constexpr GLfloat secondLightPos[4] = {70, 90, -80, 0};
 
+// The near-black the scene clears the next frame with.
+inline constexpr float scene4ClearGrey = 0.05f;
+
 // The white veil is added only strictly after this point of the scene.
 inline constexpr float whiteVeilStart = 0.8f;
 

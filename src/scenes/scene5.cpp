@@ -5,6 +5,7 @@
 #include "draw/box.h"
 #include "draw/picture_quad.h"
 #include "draw/render_state.h"
+#include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
 #include <GL/freeglut.h>
@@ -174,10 +175,18 @@ static void creditPicture(int entry, float sceneTime) {
     glPopMatrix();
 }
 
+float scene5ClearGrey(float sceneTime) {
+    return static_cast<float>(0.2 - 0.2 * sceneTime);
+}
+
+void stepScene5(float sceneTime) {
+    carriedClearGrey = scene5ClearGrey(sceneTime);
+}
+
 void drawScene5(float sceneTime) {
     glPushMatrix();
     // The background of the next frame, fading from scene 4's dark grey to black.
-    const float clearGrey = static_cast<float>(0.2 - 0.2 * sceneTime);
+    const float clearGrey = scene5ClearGrey(sceneTime);
     glClearColor(clearGrey, clearGrey, clearGrey, 1);
 
     // Texture 0 is still bound from the end of the previous frame.

@@ -42,5 +42,7 @@ CreditPlacement placeCreditPicture(const CreditPicture& picture, float sceneTime
 bool landingJoltActive(float sceneTime);
 bool titleShown(float sceneTime);
 bool openingFlashShown(float sceneTime);
+// The grey the next frame is cleared with: 0.2 falling to black over the scene.
+float scene5ClearGrey(float sceneTime);
 // The grey the backdrop and the textured cube fade with once the outro has begun.
 float outroFade(float sceneTime);

@@ -1,5 +1,7 @@
 #include "shell/callbacks.h"
 
+#include "shell/viewer_controls.h"
+
 #include <GL/freeglut.h>
 #include <csignal>
 #include <cstdlib>
@@ -20,6 +22,10 @@ void installQuitSignals() {
     std::signal(SIGPIPE, SIG_IGN);
 }
 
+bool quitWasRequested() {
+    return quitRequested != 0;
+}
+
 void reshape(int width, int height) {
     // A minimised window reports a height of 0; the aspect ratio must stay finite.
     if (height < 1) height = 1;
@@ -32,6 +38,7 @@ void reshape(int width, int height) {
 
 void keyboard(unsigned char key, int, int) {
     if (key == 27) std::exit(0);
+    if (key == ' ') togglePause();
 }
 
 void idle() {

@@ -2,6 +2,7 @@
 #pragma once
 
 void reshape(int width, int height);
+// Esc ends the show; Space pauses and resumes it (see viewer_controls.h).
 void keyboard(unsigned char key, int x, int y);
 void idle();
 
@@ -9,3 +10,5 @@ void idle();
 // puts the desktop's own screen mode back. SIGPIPE is ignored: a lost reader of the
 // progress lines must not stop the show.
 void installQuitSignals();
+// Whether one of those signals has arrived and the show is still to end.
+bool quitWasRequested();

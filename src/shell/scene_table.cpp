@@ -4,6 +4,13 @@ double elapsedBetween(std::uint32_t startMs, std::uint32_t nowMs) {
     return static_cast<double>(static_cast<std::uint32_t>(nowMs - startMs));
 }
 
+double sceneStartMs(int scene) {
+    double start = 0;
+    for (int before = 1; before < scene && before <= sceneCount; ++before)
+        start += sceneWindows[before - 1].lengthMs;
+    return start;
+}
+
 int chooseScene(double elapsedMs) {
     double end = 0;
     for (int scene = 1; scene <= sceneCount; ++scene) {

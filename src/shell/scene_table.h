@@ -20,6 +20,9 @@ inline constexpr double showEndMs = 80000;
 // forward.
 double elapsedBetween(std::uint32_t startMs, std::uint32_t nowMs);
 
+// Where scene 1 ... 5 starts, in milliseconds of show time; scene 6 is the show's end.
+double sceneStartMs(int scene);
+
 // The scene (1 ... 5) whose window holds elapsedMs, or 0 once the show is over.
 int chooseScene(double elapsedMs);
 

@@ -1,42 +1,33 @@
 #include "shell/sequencer.h"
 
 #include "draw/render_state.h"
-#include "platform/clock.h"
-#include "scenes/scenes.h"
 #include "shell/music_routines.h"
+#include "shell/scene_routines.h"
 #include "shell/scene_table.h"
 
 #include <GL/freeglut.h>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
-double demoStartMs;
-unsigned demoFlags;
-
-static std::uint32_t demoStartReading;
-
 void display() {
-    playMusic();
-    if ((demoFlags & demoStartLatched) == 0) {
-        demoFlags |= demoStartLatched;
-        demoStartReading = readClockMs();
-        demoStartMs = demoStartReading;
-    }
-    const double elapsedMs = elapsedBetween(demoStartReading, readClockMs());
+    // Paused, a frame is drawn only when the window needs repainting: the music stays paused.
+    if (!showTimePaused()) playMusic();
+    const double elapsedMs = showTimeNow();
 
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
 
     const int scene = chooseScene(elapsedMs);
-    if (scene == 0) {
-        stopMusic();
-        closeMusic();
-        std::exit(0);
-    }
+    if (scene == 0) endShow();
     renderScene(static_cast<unsigned>(scene), elapsedMs);
     bindTexture(0);
     glutSwapBuffers();
+}
+
+void endShow() {
+    stopMusic();
+    closeMusic();
+    std::exit(0);
 }
 
 void renderScene(unsigned scene, double elapsedMs) {
@@ -44,21 +35,6 @@ void renderScene(unsigned scene, double elapsedMs) {
     const double progress = sceneProgress(static_cast<int>(scene), elapsedMs);
     if (sceneWindows[scene - 1].printsProgress) std::printf("%f\n", progress);
     const float sceneTime = static_cast<float>(progress);
-    switch (scene) {
-    case 1:
-        drawScene1(sceneTime);
-        break;
-    case 2:
-        drawScene2(sceneTime);
-        break;
-    case 3:
-        drawScene3(sceneTime);
-        break;
-    case 4:
-        drawScene4(sceneTime);
-        break;
-    case 5:
-        drawScene5(sceneTime);
-        break;
-    }
+    sceneRoutines[scene - 1].step(sceneTime);
+    sceneRoutines[scene - 1].draw(sceneTime);
 }

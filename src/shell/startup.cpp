@@ -6,6 +6,7 @@
 #include "shell/display_mode.h"
 #include "shell/music_routines.h"
 #include "shell/sequencer.h"
+#include "shell/viewer_controls.h"
 
 #include <GL/freeglut.h>
 #include <cstdio>
@@ -62,6 +63,7 @@ int runShow(int argc, char** argv) {
     glutReshapeFunc(reshape);
     glutKeyboardFunc(keyboard);
     glutIdleFunc(idle);
+    glutSpecialFunc(specialKey); // the viewer's jump keys
     initDemo();
     installQuitSignals();
     glutMainLoop();

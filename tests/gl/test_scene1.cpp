@@ -25,6 +25,7 @@ float below(float t) {
 void drawAlone(float sceneTime) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    stepScene1(sceneTime);
     drawScene1(sceneTime);
 }
 

@@ -20,13 +20,13 @@ static float sceneTimeAtMs(double elapsedMs) {
 static void drawFrame(float sceneTime) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    stepScene3(sceneTime);
     drawScene3(sceneTime);
 }
 
 // The spin bookkeeping of one frame without drawing it.
 static void spinFrame(float sceneTime) {
-    updateTowerSpin(sceneTime);
-    chooseNextTowerSpinBoost(sceneTime);
+    stepScene3(sceneTime);
 }
 
 // The greeting cards a frame sent: axis-aligned 140 x 140 squares, named by their centre.

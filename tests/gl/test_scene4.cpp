@@ -15,6 +15,7 @@ constexpr int frameWidth = 460, frameHeight = 400;
 static void drawFrame(float sceneTime) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    stepScene4(sceneTime);
     drawScene4(sceneTime);
 }
 

@@ -66,8 +66,7 @@ void drawShowFrameAt(std::uint32_t elapsedMs) {
     if ((demoFlags & demoStartLatched) == 0) {
         setVirtualClockStep(0);
         setVirtualClockMs(0);
-        demoFlags |= demoStartLatched; // the show started at clock 0
-        demoStartMs = 0;
+        setShowTime(0); // the show started at clock 0
     }
     setVirtualClockMs(elapsedMs);
     display();

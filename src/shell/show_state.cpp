@@ -1,0 +1,22 @@
+#include "shell/show_state.h"
+
+#include "draw/random.h"
+#include "shell/frame_grid.h"
+#include "shell/scene_routines.h"
+
+void resetShowState() {
+    seedRandom(14);
+    resetSceneStates();
+}
+
+void advanceShowFrame(double elapsedMs) {
+    const int scene = chooseScene(elapsedMs);
+    if (scene == 0) return;
+    sceneRoutines[scene - 1].step(static_cast<float>(sceneProgress(scene, elapsedMs)));
+}
+
+void carryShowTo(std::uint32_t showMs, std::uint32_t fps) {
+    resetShowState();
+    for (std::uint32_t k = 0; frameTimeMs(k, fps) < showMs; ++k)
+        advanceShowFrame(frameTimeMs(k, fps));
+}

@@ -1,0 +1,70 @@
+#include "shell/viewer_controls.h"
+
+#include "scenes/frame_carry.h"
+#include "shell/callbacks.h"
+#include "shell/music_routines.h"
+#include "shell/scene_table.h"
+#include "shell/sequencer.h"
+#include "shell/show_state.h"
+#include "shell/viewer_jumps.h"
+
+#include <GL/freeglut.h>
+#include <cstdlib>
+
+// A jump lands where a run at this rate from the start would be.
+static constexpr unsigned jumpFrameRate = 60;
+// While paused nothing is drawn and GLUT sleeps until an event; this slow timer only notices
+// a quit signal, which does not wake GLUT by itself.
+static constexpr unsigned pausedQuitPollMs = 100;
+static int pauseCount;
+
+static void whilePaused(int pause) {
+    if (quitWasRequested()) std::exit(0);
+    // A timer of an earlier pause, resumed since, ends here.
+    if (showTimePaused() && pause == pauseCount) glutTimerFunc(pausedQuitPollMs, whilePaused, pause);
+}
+
+void togglePause() {
+    if (!showTimePaused()) {
+        pauseShowTime();
+        pauseMusic();
+        glutIdleFunc(nullptr);
+        glutTimerFunc(pausedQuitPollMs, whilePaused, ++pauseCount);
+        return;
+    }
+    resumeShowTime();
+    playMusicFrom(static_cast<std::uint32_t>(showTimeNow()));
+    glutIdleFunc(idle);
+}
+
+static void jumpTo(std::uint32_t showMs) {
+    if (showMs >= showEndMs) endShow();
+    carryShowTo(showMs, jumpFrameRate);
+    restoreCarriedGlState();
+    setShowTime(showMs);
+    // Paused, the music waits for the resume, which starts it from the paused moment.
+    if (!showTimePaused()) playMusicFrom(showMs);
+    glutPostRedisplay();
+}
+
+void specialKey(int key, int, int) {
+    switch (key) {
+    case GLUT_KEY_LEFT:
+        jumpTo(jumpTarget(ViewerJump::back5s, showTimeNow()));
+        break;
+    case GLUT_KEY_RIGHT:
+        jumpTo(jumpTarget(ViewerJump::forward5s, showTimeNow()));
+        break;
+    case GLUT_KEY_PAGE_UP:
+        jumpTo(jumpTarget(ViewerJump::sceneStart, showTimeNow()));
+        break;
+    case GLUT_KEY_PAGE_DOWN:
+        jumpTo(jumpTarget(ViewerJump::nextScene, showTimeNow()));
+        break;
+    case GLUT_KEY_HOME:
+        jumpTo(jumpTarget(ViewerJump::toStart, showTimeNow()));
+        break;
+    default:
+        break;
+    }
+}
