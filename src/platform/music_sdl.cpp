@@ -33,8 +33,8 @@ static void fillAudio(void*, Uint8* stream, int length) {
 // The byte where the sample frame at ms starts; past the end, the end (silence).
 static Uint32 trackOffsetOf(std::uint32_t ms) {
     const Uint32 frameBytes = SDL_AUDIO_BITSIZE(trackSpec.format) / 8 * trackSpec.channels;
-    const std::uint64_t frame = static_cast<std::uint64_t>(ms) *
-                                static_cast<std::uint64_t>(trackSpec.freq) / 1000;
+    const std::uint64_t frame =
+        static_cast<std::uint64_t>(ms) * static_cast<std::uint64_t>(trackSpec.freq) / 1000;
     const std::uint64_t offset = frame * frameBytes;
     return offset < trackLength ? static_cast<Uint32>(offset) : trackLength;
 }

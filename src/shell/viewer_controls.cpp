@@ -21,7 +21,8 @@ static int pauseCount;
 static void whilePaused(int pause) {
     if (quitWasRequested()) std::exit(0);
     // A timer of an earlier pause, resumed since, ends here.
-    if (showTimePaused() && pause == pauseCount) glutTimerFunc(pausedQuitPollMs, whilePaused, pause);
+    if (showTimePaused() && pause == pauseCount)
+        glutTimerFunc(pausedQuitPollMs, whilePaused, pause);
 }
 
 void togglePause() {

@@ -3,6 +3,7 @@
 #include "platform/music.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -121,6 +122,44 @@ TEST_F(MusicDevice, SeekToStartRewinds) {
         std::equal(written.begin(), written.begin() + static_cast<long>(restart), track.begin()));
     EXPECT_TRUE(
         std::equal(written.begin() + static_cast<long>(restart), written.end(), track.begin()));
+}
+
+// Where a run of the track starting at trackOffset first appears in the output, or npos.
+static std::size_t findTrackRun(const std::vector<char>& written, const std::vector<char>& track,
+                                std::size_t trackOffset) {
+    constexpr std::size_t run = 4096;
+    for (std::size_t i = 0; i + run <= written.size(); i += 4)
+        if (std::equal(written.begin() + static_cast<long>(i),
+                       written.begin() + static_cast<long>(i + run),
+                       track.begin() + static_cast<long>(trackOffset)))
+            return i;
+    return std::string::npos;
+}
+
+TEST_F(MusicDevice, PausePlaysSilenceAndPlayFromGoesToThatMomentsSample) {
+    sendMusicCommand("Open quorrin.wav");
+    sendMusicCommand("Play quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    sendMusicCommand("Pause quorrin.wav");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    sendMusicCommand("Play quorrin.wav from 40000");
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    sendMusicCommand("Close quorrin.wav");
+
+    // 44.1 kHz, 16-bit stereo: 40 s in is byte 40 * 44100 * 4.
+    const std::vector<char> written = readFile(output);
+    const std::vector<char> track = trackSamples("quorrin.wav");
+    constexpr std::size_t moment = 40ull * 44100 * 4;
+    ASSERT_GT(track.size(), moment + 44100 * 4);
+    const std::size_t jump = findTrackRun(written, track, moment);
+    ASSERT_NE(jump, std::string::npos) << "the track from 40 s never played";
+    ASSERT_GT(written.size() - jump, 8192u);
+    EXPECT_TRUE(std::equal(written.begin() + static_cast<long>(jump), written.end(),
+                           track.begin() + static_cast<long>(moment)));
+    // Paused, the device wrote silence just before the jump.
+    EXPECT_TRUE(std::all_of(written.begin() + static_cast<long>(jump) - 4096,
+                            written.begin() + static_cast<long>(jump),
+                            [](char c) { return c == 0; }));
 }
 
 TEST_F(MusicDevice, MissingOrBrokenFilesLeaveTheShowSilent) {

@@ -19,6 +19,19 @@ TEST(MusicCommand, TheShowsOwnCommands) {
     EXPECT_EQ(parse("Close quorrin.wav").verb, MusicVerb::close);
 }
 
+TEST(MusicCommand, TheViewersPauseAndPlayFromAMoment) {
+    EXPECT_EQ(parse("Pause quorrin.wav").verb, MusicVerb::pause);
+    const MusicCommand from = parse("Play quorrin.wav from 33300");
+    EXPECT_EQ(from.verb, MusicVerb::playFrom);
+    EXPECT_EQ(from.file, "quorrin.wav");
+    EXPECT_EQ(from.fromMs, 33300u);
+    EXPECT_EQ(parse("play a.wav FROM 0").fromMs, 0u);
+    EXPECT_EQ(parse("Play a.wav from 4294967295").fromMs, 4294967295u);
+    for (const char* text : {"Play a.wav from", "Play a.wav from -5", "Play a.wav from 12ms",
+                             "Play a.wav from 4294967296", "Play a.wav at 100", "Pause"})
+        EXPECT_EQ(parse(text).verb, MusicVerb::invalid) << '"' << text << '"';
+}
+
 TEST(MusicCommand, VerbsIgnoreCaseAndSpacingButNamesKeepTheirCase) {
     EXPECT_EQ(parse("pLAY   Quorrin.WAV ").verb, MusicVerb::play);
     EXPECT_EQ(parse("pLAY   Quorrin.WAV ").file, "Quorrin.WAV");
