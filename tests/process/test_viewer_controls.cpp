@@ -1,0 +1,205 @@
+// The viewer's keys on the real program: Space pauses and resumes, the arrows and page keys
+// jump, and the music follows. Keys go through a private X server to the show's window; the
+// stepped clock makes every frame's show time known.
+#include "process_runner.h"
+#include "show_runs.h"
+#include "virtual_screen.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+double secondsNow() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+std::size_t lineCount(const std::string& out) {
+    return static_cast<std::size_t>(std::count(out.begin(), out.end(), '\n'));
+}
+
+// The show's window is the only one on the server.
+bool pressKey(const std::string& display, const std::string& key) {
+    const std::string press = "DISPLAY=" + display +
+                              " xdotool search --name '^quorrin$' windowfocus --sync key " + key +
+                              " >/dev/null 2>&1";
+    return std::system(press.c_str()) == 0;
+}
+
+// CPU time the process has used, in clock ticks (user and system).
+long cpuTicks(int pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::size_t end = text.rfind(')'); // the name may hold spaces
+    if (end == std::string::npos) return -1;
+    std::istringstream fields(text.substr(end + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14) utime = std::stol(field);
+        if (i == 15) stime = std::stol(field);
+    }
+    return utime + stime;
+}
+
+std::string lastLine(const std::string& out) {
+    const std::vector<std::string> lines = splitLines(out);
+    return lines.empty() ? std::string() : lines.back();
+}
+
+std::vector<char> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(ViewerControls, PauseStopsFramesAndSleepsAndResumeGoesOnFromThePausedMoment) {
+    VirtualScreen screen = startVirtualScreen();
+    ASSERT_FALSE(screen.display.empty()) << "no virtual X server";
+    ProcessOptions options;
+    options.env = {"DISPLAY=" + screen.display};
+    int stage = 0;
+    double since = 0;
+    std::size_t linesWhenPaused = 0, linesAfterPause = 0;
+    long ticksWhenPaused = 0, ticksAfterPause = 0;
+    bool keysDelivered = true;
+    options.whileRunning = [&](int pid, const std::string& out) {
+        const double now = secondsNow();
+        switch (stage) {
+        case 0: // running: pause it
+            if (lineCount(out) < 40) return false;
+            keysDelivered &= pressKey(screen.display, "space");
+            since = now, stage = 1;
+            return false;
+        case 1: // let the key take effect, then watch for a while
+            if (now - since < 0.5) return false;
+            linesWhenPaused = lineCount(out), ticksWhenPaused = cpuTicks(pid);
+            since = now, stage = 2;
+            return false;
+        case 2:
+            if (now - since < 1.5) return false;
+            linesAfterPause = lineCount(out), ticksAfterPause = cpuTicks(pid);
+            keysDelivered &= pressKey(screen.display, "space");
+            stage = 3;
+            return false;
+        default: // running again: enough lines to see where it went on, then Esc
+            if (lineCount(out) < linesAfterPause + 20) return false;
+            keysDelivered &= pressKey(screen.display, "Escape");
+            return true;
+        }
+    };
+    const ProcessResult run = runProcess({QUORRIN_STEPPED_EXE, "20", "-w"}, options);
+    stopVirtualScreen(screen);
+    ASSERT_TRUE(keysDelivered);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(linesAfterPause, linesWhenPaused) << "frames were drawn while paused";
+    // 1.5 s paused: a few timer wake-ups, no frames; a busy loop would use all of it.
+    EXPECT_LT(ticksAfterPause - ticksWhenPaused, 20) << "the paused process did not sleep";
+
+    // Each reading of the stepped clock moves it 20 ms; the pause and the resume each take a
+    // reading or two, so the show goes on within a few steps of where it stopped.
+    const std::vector<std::string> lines = splitLines(run.out);
+    ASSERT_GT(lines.size(), linesWhenPaused + 10);
+    const double before = std::atof(lines[linesWhenPaused - 1].c_str());
+    const double after = std::atof(lines[linesWhenPaused].c_str());
+    EXPECT_GT(after, before);
+    EXPECT_LE((after - before) * 16600, 5 * 20 + 0.5);
+}
+
+TEST(ViewerControls, JumpsLandOnTheirMomentsWithTheMusicFromThere) {
+    VirtualScreen screen = startVirtualScreen();
+    ASSERT_FALSE(screen.display.empty()) << "no virtual X server";
+    const std::string audio =
+        ::testing::TempDir() + "quorrin-jumps-" + std::to_string(getpid()) + ".raw";
+    ProcessOptions options;
+    options.env = {"DISPLAY=" + screen.display, "SDL_AUDIODRIVER=disk",
+                   "SDL_DISKAUDIOFILE=" + audio};
+    // The clock stands at 3000 ms in scene 1; each key moves the show, which then draws the
+    // new moment over and over. The last one goes past the end.
+    struct Step {
+        const char* key;
+        const char* line; // the progress the show then prints
+    };
+    const Step steps[] = {
+        {"Right", "0.481928"}, // 3000 + 5000 = 8000 ms, scene 1
+        {"Next", "0.000000"},  // Page Down: scene 2's start, 16600 ms
+        {"Right", "0.299401"}, // 21600 ms
+        {"Next", "0.000000"},  // scene 3's start, 33300 ms
+        {"Left", "0.700599"},  // 28300 ms, scene 2
+        {"Prior", "0.000000"}, // Page Up: the start of scene 2 again
+        {"Home", "0.000000"},  // the show's start
+        {"Next", "0.000000"},  // 16600
+        {"Next", "0.000000"},  // 33300
+        {"Next", nullptr},     // 50200: scene 4 prints nothing
+        {"Next", "0.000000"},  // 64200
+        {"Next", nullptr},     // 80000: the end, as the show's own
+    };
+    std::size_t next = 0, linesAtKey = 0;
+    double keyTime = 0;
+    bool keysDelivered = true;
+    std::vector<std::string> seen;
+    options.whileRunning = [&](int, const std::string& out) {
+        // The held frame must have shown, or (scene 4) some quiet time passed, before the
+        // next key.
+        const std::size_t lines = lineCount(out);
+        if (next == 0
+                ? lines < 5
+                : (steps[next - 1].line ? lines < linesAtKey + 5 : secondsNow() - keyTime < 0.5))
+            return false;
+        if (next > 0 && steps[next - 1].line) seen.push_back(lastLine(out));
+        keysDelivered &= pressKey(screen.display, steps[next].key);
+        // Lines already printed before the key took effect are not the new moment's.
+        linesAtKey = lines + 3;
+        keyTime = secondsNow();
+        return ++next == std::size(steps);
+    };
+    const ProcessResult run = runProcess({QUORRIN_STEPPED_SDL_EXE, "500:3000", "-w"}, options);
+    stopVirtualScreen(screen);
+    ASSERT_TRUE(keysDelivered);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::vector<std::string> expected;
+    for (const Step& step : steps)
+        if (step.line) expected.push_back(step.line);
+    EXPECT_EQ(seen, expected);
+
+    // What the sound card got: after each jump, the soundtrack from that moment's sample
+    // (44.1 kHz, 16-bit stereo), played for as long as the show stayed there.
+    SDL_AudioSpec format{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    ASSERT_NE(SDL_LoadWAV(dataPath("quorrin.wav").c_str(), &format, &data, &length), nullptr);
+    const std::vector<char> track(data, data + length);
+    SDL_FreeWAV(data);
+    const std::vector<char> written = readBytes(audio);
+    fs::remove(audio);
+    std::size_t searchFrom = 0;
+    for (const std::uint32_t ms : {8000u, 16600u, 21600u, 33300u, 28300u}) {
+        const std::size_t offset = std::size_t{ms} * 441 / 10 * 4;
+        constexpr std::size_t runBytes = 4096;
+        std::size_t found = std::string::npos;
+        for (std::size_t i = searchFrom;
+             i + runBytes <= written.size() && found == std::string::npos; i += 4)
+            if (std::equal(written.begin() + static_cast<long>(i),
+                           written.begin() + static_cast<long>(i + runBytes),
+                           track.begin() + static_cast<long>(offset)))
+                found = i;
+        EXPECT_NE(found, std::string::npos) << "the track from " << ms << " ms never played";
+        if (found != std::string::npos) searchFrom = found + runBytes;
+    }
+}
