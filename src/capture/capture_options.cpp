@@ -235,14 +235,14 @@ k * 1000 / FPS ms rounded to the nearest whole millisecond, halves up (at 60 fps
 33, 50, 67, 83, 100, ...). A video still plays at exactly FPS; the music is cut from the
 exact time of the first frame, k / FPS seconds, so sound and picture stay in step.
 
-A range or still that starts mid-show first draws the earlier frames (same frame times,
-nothing read back), so the show's state there is what a run from the start would hold and
-the pictures are the same. Stills at times off the FPS grid are drawn at exactly their time.
+A range or still that starts mid-show first carries the show's state through the earlier
+frames (same frame times, not drawn), so the state there is what a run from the start would
+hold and the pictures are the same. Stills off the FPS grid are drawn at exactly their time.
 
 Files are written under a temporary name beside the target and renamed when complete; an
 existing file is replaced only by a complete one. Ctrl-C stops and removes the unfinished
 file. Progress goes to standard error: a bar on a terminal, otherwise one line per 10 %.
-Standard output carries only the show's own progress lines, as the show prints them.
+Standard output carries only the show's own progress lines for the frames drawn.
 
 Runs on a desktop or headless under a virtual X server:
   xvfb-run -a quorrin-capture --mp4 quorrin.mp4

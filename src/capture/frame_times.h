@@ -10,8 +10,8 @@
 // The first frame drawn at or after ms.
 std::uint32_t firstFrameAtOrAfter(std::uint32_t ms, std::uint32_t fps);
 
-// One call of the show's display routine: the clock reading it sees and whether its
-// picture is kept. Frames that are not kept are drawn only so that the show's state (the
+// One frame of the show: the clock reading it sees and whether its picture is kept. Frames
+// that are not kept are only carried forward, not drawn, so that the show's state (the
 // tables filled on first use, the camera held between moves, the angle turned frame by
 // frame) is what it would be at the kept frames.
 struct FrameStep {
