@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -66,11 +67,12 @@ std::vector<char> readBytes(const std::string& path) {
 
 } // namespace
 
-TEST(ViewerControls, PauseStopsFramesAndSleepsAndResumeGoesOnFromThePausedMoment) {
+TEST(ViewerControls, PauseStopsFramesAndSleepsResumeGoesOnFromThePausedMomentAndASignalEndsIt) {
     VirtualScreen screen = startVirtualScreen();
     ASSERT_FALSE(screen.display.empty()) << "no virtual X server";
     ProcessOptions options;
     options.env = {"DISPLAY=" + screen.display};
+    options.timeoutSeconds = 300; // a paused show that missed the signal would wait for ever
     int stage = 0;
     double since = 0;
     std::size_t linesWhenPaused = 0, linesAfterPause = 0;
@@ -95,14 +97,27 @@ TEST(ViewerControls, PauseStopsFramesAndSleepsAndResumeGoesOnFromThePausedMoment
             keysDelivered &= pressKey(screen.display, "space");
             stage = 3;
             return false;
-        default: // running again: enough lines to see where it went on, then Esc
+        case 3: // running again: enough lines to see where it went on, then pause again
             if (lineCount(out) < linesAfterPause + 20) return false;
-            keysDelivered &= pressKey(screen.display, "Escape");
+            keysDelivered &= pressKey(screen.display, "space");
+            since = now, stage = 4;
+            return false;
+        default: // a signal ends a paused show too, with its music open
+            if (now - since < 0.3) return false;
+            kill(pid, SIGTERM);
             return true;
         }
     };
-    const ProcessResult run = runProcess({QUORRIN_STEPPED_EXE, "20", "-w"}, options);
+    const std::string audio =
+        ::testing::TempDir() + "quorrin-pause-" + std::to_string(getpid()) + ".raw";
+    options.env.push_back("SDL_AUDIODRIVER=disk");
+    options.env.push_back("SDL_DISKAUDIOFILE=" + audio);
+    const ProcessResult run = runProcess({QUORRIN_STEPPED_SDL_EXE, "20", "-w"}, options);
     stopVirtualScreen(screen);
+    EXPECT_GT(fs::exists(audio) ? fs::file_size(audio) : 0, 0u) << "no music played";
+    fs::remove(audio);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.signal, 0);
     ASSERT_TRUE(keysDelivered);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
