@@ -48,24 +48,17 @@ static void jumpTo(std::uint32_t showMs) {
     glutPostRedisplay();
 }
 
+struct JumpKey {
+    int key;
+    ViewerJump jump;
+};
+static constexpr JumpKey jumpKeys[] = {
+    {GLUT_KEY_LEFT, ViewerJump::back5s},        {GLUT_KEY_RIGHT, ViewerJump::forward5s},
+    {GLUT_KEY_PAGE_UP, ViewerJump::sceneStart}, {GLUT_KEY_PAGE_DOWN, ViewerJump::nextScene},
+    {GLUT_KEY_HOME, ViewerJump::toStart},
+};
+
 void specialKey(int key, int, int) {
-    switch (key) {
-    case GLUT_KEY_LEFT:
-        jumpTo(jumpTarget(ViewerJump::back5s, showTimeNow()));
-        break;
-    case GLUT_KEY_RIGHT:
-        jumpTo(jumpTarget(ViewerJump::forward5s, showTimeNow()));
-        break;
-    case GLUT_KEY_PAGE_UP:
-        jumpTo(jumpTarget(ViewerJump::sceneStart, showTimeNow()));
-        break;
-    case GLUT_KEY_PAGE_DOWN:
-        jumpTo(jumpTarget(ViewerJump::nextScene, showTimeNow()));
-        break;
-    case GLUT_KEY_HOME:
-        jumpTo(jumpTarget(ViewerJump::toStart, showTimeNow()));
-        break;
-    default:
-        break;
-    }
+    for (const JumpKey& jumpKey : jumpKeys)
+        if (jumpKey.key == key) jumpTo(jumpTarget(jumpKey.jump, showTimeNow()));
 }
