@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "scenes/scenes.h"
 #include "shell/music_routines.h"
+#include "shell/picture_frame.h"
 #include "shell/scene_table.h"
 
 #include <GL/freeglut.h>
@@ -25,6 +26,7 @@ void display() {
     }
     const double elapsedMs = elapsedBetween(demoStartReading, readClockMs());
 
+    beginPictureFrame();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
 
@@ -36,6 +38,7 @@ void display() {
     }
     renderScene(static_cast<unsigned>(scene), elapsedMs);
     bindTexture(0);
+    presentPictureFrame();
     glutSwapBuffers();
 }
 
