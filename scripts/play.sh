@@ -2,8 +2,9 @@
 # Installs what is missing, builds, and plays the show. Arguments go to the show
 # ("-w" for a window, "-v" for 640x480). Without a display there is no one to watch it
 # live: the show is rendered frame by frame, with its music, to build/quorrin.mp4
-# (1280x720, 60 fps) under a virtual X server instead; arguments starting with "--" then go
-# to quorrin-capture (for example --size 1920x1080 or --preset medium).
+# (1280x720, 60 fps, the 4:3 picture between black bars) under a virtual X server instead;
+# arguments starting with "--" then go to quorrin-capture (for example --size 1440x1080 for
+# 4:3 without bars, or --preset medium).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

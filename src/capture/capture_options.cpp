@@ -86,6 +86,12 @@ static std::string applyOption(CaptureOptions& options, std::string_view name, c
         options.sizeGiven = true;
         return {};
     }
+    if (name == "--aspect") {
+        if (text != "keep" && text != "fill")
+            return "--aspect wants keep (the 4:3 picture between black bars) or fill (stretched)";
+        options.aspect = text == "keep" ? CaptureAspect::keep : CaptureAspect::fill;
+        return {};
+    }
     if (name == "--fps") {
         if (!readNumber(text, number) || number < 1 || number > maxFps)
             return "--fps wants a whole number of frames per second from 1 to " +
@@ -117,9 +123,9 @@ static std::string applyOption(CaptureOptions& options, std::string_view name, c
     return "unknown option " + std::string(name) + " (see --help)";
 }
 
-static constexpr std::string_view valueOptions[] = {"--png",  "--mp4",    "--storyboard", "--still",
-                                                    "--from", "--to",     "--size",       "--fps",
-                                                    "--msaa", "--preset", "--crf"};
+static constexpr std::string_view valueOptions[] = {"--png",  "--mp4",  "--storyboard", "--still",
+                                                    "--from", "--to",   "--size",       "--aspect",
+                                                    "--fps",  "--msaa", "--preset",     "--crf"};
 
 static bool takesValue(std::string_view name) {
     return std::find(std::begin(valueOptions), std::end(valueOptions), name) !=
@@ -195,6 +201,11 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv) {
     return parsed;
 }
 
+PictureArea capturePicture(const CaptureOptions& options) {
+    if (options.aspect == CaptureAspect::fill) return {0, 0, options.width, options.height};
+    return pictureAreaFor(options.width, options.height);
+}
+
 std::vector<std::uint32_t> defaultStoryboardStills() {
     return {1000, 9000, 14000, 20000, 26000, 31000, 38000, 46000, 54000, 61000, 68000, 76000};
 }
@@ -221,8 +232,12 @@ What and how:
   --from MS            first moment of the range (default 0)
   --to MS              end of the range, not included (default 80000, the show's end)
   --still MS[,MS...]   single frames at these milliseconds (0 to 79999)
-  --size WxH           picture size, 16x16 to 3840x2160 (default 1280x720); the screen's
+  --size WxH           frame size, 16x16 to 3840x2160 (default 1280x720); the screen's
                        size does not matter
+  --aspect keep|fill   keep (default): the show's 4:3 picture, as large as fits, centred
+                       between black bars when --size is not 4:3 (1280x720 holds a
+                       960x720 picture; --size 1440x1080 gives full HD height without
+                       bars); fill: the picture stretched over the whole frame
   --fps N              frames per second, 1 to 240 (default 60)
   --msaa N             multisampled edges with N samples per pixel (2, 4, 8, 16); lines
                        keep their width in pixels (default 0: off)

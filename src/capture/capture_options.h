@@ -1,10 +1,15 @@
 // The capture tool's command line, read without touching GL so it can be checked alone.
 #pragma once
+#include "shell/picture_area.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 enum class CaptureMode { none, png, mp4, storyboard, bench };
+// keep: the 4:3 picture between black bars in a frame of another shape; fill: stretched
+// over the whole frame.
+enum class CaptureAspect { keep, fill };
 
 inline constexpr int maxCaptureWidth = 3840;
 inline constexpr int maxCaptureHeight = 2160;
@@ -22,6 +27,7 @@ struct CaptureOptions {
     int width = 1280;
     int height = 720;
     bool sizeGiven = false;
+    CaptureAspect aspect = CaptureAspect::keep;
     std::uint32_t fps = 60;
     int msaa = 0; // samples per pixel; 0 renders without multisampling
     std::string preset = "veryfast";
@@ -37,6 +43,9 @@ struct ParsedOptions {
 // argv[0] is the program's name and is skipped. Options take their value as the next
 // argument or after '='.
 ParsedOptions parseCaptureOptions(int argc, const char* const* argv);
+
+// Where in the --size frame the show is drawn.
+PictureArea capturePicture(const CaptureOptions& options);
 
 // The --help text.
 std::string captureUsage();

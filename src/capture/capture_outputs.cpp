@@ -159,12 +159,20 @@ int runBenchmark(const CaptureOptions& options, const std::vector<FrameStep>& pl
         return true;
     });
     if (outcome == StepsOutcome::interrupted) stopForInterrupt("no figures");
+    // The frames drawn are the picture's size; the bars cost nothing to draw.
+    const PictureArea picture = capturePicture(options);
+    const std::string pictureNote =
+        picture.width == options.width && picture.height == options.height
+            ? ""
+            : " (the 4:3 picture " + std::to_string(picture.width) + "x" +
+                  std::to_string(picture.height) + " drawn)";
     std::fprintf(stderr,
-                 "quorrin-capture --bench: %dx%d, %u fps, %u to %u ms, %s, %s\n"
+                 "quorrin-capture --bench: %dx%d%s, %u fps, %u to %u ms, %s, %s\n"
                  "(each frame drawn and finished with glFinish, nothing read back)\n%s"
                  "start-up: %.0f ms from process start to the first frame drawn\n"
                  "peak memory: %.1f MiB resident\n",
-                 options.width, options.height, options.fps, options.fromMs, options.toMs,
+                 options.width, options.height, pictureNote.c_str(), options.fps, options.fromMs,
+                 options.toMs,
                  options.msaa > 1 ? (std::to_string(options.msaa) + "x MSAA").c_str() : "no MSAA",
                  rendererName().c_str(), formatBenchTable(frameMs).c_str(), startUpMs(),
                  peakResidentMiB());

@@ -66,12 +66,13 @@ int runCapture(int argc, char** argv) {
         return reportFailure("no X display to get GL from; run it under a virtual X server: "
                              "xvfb-run -a quorrin-capture ...");
 
-    if (std::string error = openOffscreen(options.width, options.height, options.msaa);
+    const PictureArea picture = capturePicture(options);
+    if (std::string error = openOffscreen(options.width, options.height, picture, options.msaa);
         !error.empty())
         return reportFailure(error);
     initDemo();
     // The show sets up its projection for the picture's size, not the window's.
-    reshape(options.width, options.height);
+    reshape(picture.width, picture.height);
     installInterruptHandlers();
 
     switch (options.mode) {

@@ -23,7 +23,12 @@ std::vector<std::string> encoderArguments(const EncoderJob& job) {
             "-ss", framesToSeconds(job.firstFrame, job.fps), "-t",
             framesToSeconds(job.frameCount, job.fps), "-i", job.soundtrack, "-map", "0:v:0", "-map",
             "1:a:0", "-c:v", "libx264", "-preset", job.preset, "-crf", std::to_string(job.crf),
-            "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "192k",
+            "-pix_fmt", "yuv420p",
+            // ffmpeg converts RGB with the BT.601 matrix unless told, while players take
+            // untagged HD video for BT.709: convert with BT.709 and tag the stream so.
+            "-vf", "scale=out_color_matrix=bt709:out_range=tv", "-colorspace", "bt709",
+            "-color_primaries", "bt709", "-color_trc", "bt709", "-color_range", "tv", "-c:a", "aac",
+            "-b:a", "192k",
             // The index up front, so a browser can start playing before the whole file is in.
             "-movflags", "+faststart", "-f", "mp4", job.output};
 }

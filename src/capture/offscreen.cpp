@@ -1,37 +1,20 @@
 #include "capture/offscreen.h"
 
+#include "shell/picture_framebuffer.h"
+
 #include <GL/freeglut.h>
 #include <GL/glext.h>
 #include <algorithm>
 
 static int frameWidth;
 static int frameHeight;
+static PictureArea picture; // what is drawn, and where it goes in the frame
 static GLuint drawFramebuffer;
 static GLuint resolveFramebuffer; // 0 without multisampling
 
 static void ignoreRedisplay() {}
 
-// Colour without alpha, like the show's GLUT_RGB window, so blending sees the same
-// destination; depth like GLUT_DEPTH.
-static GLuint makeFramebuffer(int samples, bool withDepth) {
-    GLuint framebuffer = 0, colour = 0, depth = 0;
-    glGenFramebuffers(1, &framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glGenRenderbuffers(1, &colour);
-    glBindRenderbuffer(GL_RENDERBUFFER, colour);
-    glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGB8, frameWidth, frameHeight);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
-    if (withDepth) {
-        glGenRenderbuffers(1, &depth);
-        glBindRenderbuffer(GL_RENDERBUFFER, depth);
-        glRenderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_DEPTH_COMPONENT24, frameWidth,
-                                         frameHeight);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth);
-    }
-    return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE ? framebuffer : 0;
-}
-
-std::string openOffscreen(int width, int height, int msaa) {
+std::string openOffscreen(int width, int height, const PictureArea& area, int msaa) {
     int argc = 1;
     char name[] = "quorrin-capture";
     char* argv[] = {name, nullptr};
@@ -49,7 +32,8 @@ std::string openOffscreen(int width, int height, int msaa) {
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &largest);
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
     glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
-    if (width > largest || height > largest || width > viewport[0] || height > viewport[1])
+    if (area.width > largest || area.height > largest || area.width > viewport[0] ||
+        area.height > viewport[1])
         return "this GL draws at most " + std::to_string(std::min<int>(largest, viewport[0])) +
                "x" + std::to_string(std::min<int>(largest, viewport[1])) + " pixels";
     if (msaa > maxSamples)
@@ -58,13 +42,15 @@ std::string openOffscreen(int width, int height, int msaa) {
 
     frameWidth = width;
     frameHeight = height;
+    picture = area;
     if (msaa > 1) {
-        resolveFramebuffer = makeFramebuffer(0, false);
+        resolveFramebuffer = makePictureFramebuffer(area.width, area.height, 0, false).framebuffer;
         if (resolveFramebuffer == 0) return "cannot make the off-screen framebuffer";
     }
-    drawFramebuffer = makeFramebuffer(msaa > 1 ? msaa : 0, true);
+    drawFramebuffer =
+        makePictureFramebuffer(area.width, area.height, msaa > 1 ? msaa : 0, true).framebuffer;
     if (drawFramebuffer == 0) return "cannot make the off-screen framebuffer";
-    glViewport(0, 0, width, height);
+    glViewport(0, 0, area.width, area.height);
     return {};
 }
 
@@ -76,16 +62,23 @@ static void resolve() {
     if (resolveFramebuffer == 0) return;
     glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer);
-    glBlitFramebuffer(0, 0, frameWidth, frameHeight, 0, 0, frameWidth, frameHeight,
+    glBlitFramebuffer(0, 0, picture.width, picture.height, 0, 0, picture.width, picture.height,
                       GL_COLOR_BUFFER_BIT, GL_NEAREST);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer);
 }
 
 void readOffscreen(std::vector<std::uint8_t>& rgb) {
     resolve();
-    rgb.resize(static_cast<std::size_t>(frameWidth) * static_cast<std::size_t>(frameHeight) * 3);
+    // Every output (frames, stills, video, storyboard tiles) gets the bars from here.
+    rgb.assign(static_cast<std::size_t>(frameWidth) * static_cast<std::size_t>(frameHeight) * 3, 0);
+    const std::size_t corner =
+        static_cast<std::size_t>(picture.y) * static_cast<std::size_t>(frameWidth) +
+        static_cast<std::size_t>(picture.x);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, frameWidth, frameHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glPixelStorei(GL_PACK_ROW_LENGTH, frameWidth);
+    glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE,
+                 rgb.data() + corner * 3);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     bindOffscreen();
 }
 

@@ -1,17 +1,21 @@
 // The GL context and the framebuffer the show draws into: any size up to the tool's limit,
 // whatever the screen, optionally multisampled.
 #pragma once
+#include "shell/picture_area.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Opens a small hidden GLUT window for its context and makes a width x height framebuffer
-// the drawing target, with samples per pixel when msaa > 1. Empty result on success.
-std::string openOffscreen(int width, int height, int msaa);
+// Opens a small hidden GLUT window for its context and makes a framebuffer of the picture's
+// size the drawing target, with samples per pixel when msaa > 1. The picture lies within
+// the width x height frame that is read back. Empty result on success.
+std::string openOffscreen(int width, int height, const PictureArea& picture, int msaa);
 
 // Makes the framebuffer the drawing target again (after a resolve).
 void bindOffscreen();
-// Resolves multisampling when it is on, then reads the picture as RGB rows bottom to top.
+// Resolves multisampling when it is on, then reads the frame as RGB rows bottom to top:
+// the picture in its place, black around it.
 void readOffscreen(std::vector<std::uint8_t>& rgb);
 // Resolves multisampling when it is on and waits for GL to finish the frame.
 void finishOffscreen();

@@ -2,6 +2,7 @@
 
 #include "draw/render_state.h"
 #include "shell/music_routines.h"
+#include "shell/picture_frame.h"
 #include "shell/scene_routines.h"
 #include "shell/scene_table.h"
 
@@ -14,6 +15,7 @@ void display() {
     if (!showTimePaused()) playMusic();
     const double elapsedMs = showTimeNow();
 
+    beginPictureFrame();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
 
@@ -21,6 +23,7 @@ void display() {
     if (scene == 0) endShow();
     renderScene(static_cast<unsigned>(scene), elapsedMs);
     bindTexture(0);
+    presentPictureFrame();
     glutSwapBuffers();
 }
 

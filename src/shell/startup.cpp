@@ -5,6 +5,7 @@
 #include "shell/callbacks.h"
 #include "shell/display_mode.h"
 #include "shell/music_routines.h"
+#include "shell/picture_frame.h"
 #include "shell/sequencer.h"
 #include "shell/viewer_controls.h"
 
@@ -57,10 +58,13 @@ int runShow(int argc, char** argv) {
     requireDisplay(argc, argv);
     glutInit(&argc, argv); // takes out GLUT's own options before argv[1] is looked at
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGB);
-    openDisplay(chooseDisplay(argc, argv));
+    const DisplayChoice choice = chooseDisplay(argc, argv);
+    openDisplay(choice);
     glutSetCursor(GLUT_CURSOR_NONE);
     glutDisplayFunc(display);
-    glutReshapeFunc(reshape);
+    // Full screen, a screen that is not 4:3 shows the picture at its own shape between black
+    // bars; the window is drawn whole at whatever shape it is given.
+    glutReshapeFunc(choice == DisplayChoice::window800 ? reshape : reshapeFullScreen);
     glutKeyboardFunc(keyboard);
     glutIdleFunc(idle);
     glutSpecialFunc(specialKey); // the viewer's jump keys

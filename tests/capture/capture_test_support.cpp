@@ -62,3 +62,31 @@ RgbImage loadPng(const std::string& path) {
 bool isOneLine(const std::string& text) {
     return !text.empty() && text.back() == '\n' && std::count(text.begin(), text.end(), '\n') == 1;
 }
+
+std::string pictureBetweenBarsFaults(const RgbImage& frame, const RgbImage& picture,
+                                     const PictureArea& area) {
+    if (picture.width != area.width || picture.height != area.height)
+        return "the picture is " + std::to_string(picture.width) + "x" +
+               std::to_string(picture.height) + ", not " + std::to_string(area.width) + "x" +
+               std::to_string(area.height);
+    const int top = frame.height - area.y - area.height; // in the frame's top-down rows
+    long litBarPixels = 0, differingBytes = 0;
+    for (int y = 0; y < frame.height; ++y)
+        for (int x = 0; x < frame.width; ++x) {
+            const std::uint8_t* p =
+                &frame.pixels[(static_cast<std::size_t>(y) * frame.width + x) * 3];
+            const bool inside =
+                x >= area.x && x < area.x + area.width && y >= top && y < top + area.height;
+            if (!inside) {
+                litBarPixels += (p[0] | p[1] | p[2]) != 0;
+                continue;
+            }
+            const std::uint8_t* q =
+                &picture.pixels[(static_cast<std::size_t>(y - top) * picture.width + (x - area.x)) *
+                                3];
+            differingBytes += (p[0] != q[0]) + (p[1] != q[1]) + (p[2] != q[2]);
+        }
+    if (litBarPixels == 0 && differingBytes == 0) return {};
+    return std::to_string(litBarPixels) + " bar pixels not black, " +
+           std::to_string(differingBytes) + " picture bytes differing";
+}

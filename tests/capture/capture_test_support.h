@@ -2,6 +2,7 @@
 #pragma once
 #include "capture/image.h"
 #include "process_runner.h"
+#include "shell/picture_area.h"
 
 #include <string>
 #include <vector>
@@ -20,3 +21,9 @@ RgbImage loadPng(const std::string& path);
 
 // Lines of text, with their count of lines checked to be one.
 bool isOneLine(const std::string& text);
+
+// Every way frame fails to be picture set into it at area (counted from the lower left, as
+// GL does) between pure black bars: bar pixels that are not black, picture bytes that
+// differ. Empty when there is none.
+std::string pictureBetweenBarsFaults(const RgbImage& frame, const RgbImage& picture,
+                                     const PictureArea& area);

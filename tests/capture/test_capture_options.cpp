@@ -120,3 +120,20 @@ TEST(CaptureOptions, HelpWinsAndTellsTheRoundingRule) {
     EXPECT_TRUE(parse({"--mp4", "a.mp4", "-h"}).options.help);
     EXPECT_NE(captureUsage().find("rounded to the nearest whole millisecond"), std::string::npos);
 }
+
+TEST(CaptureOptions, AspectKeepsTheFourByThreePictureUnlessFillIsAsked) {
+    const PictureArea kept = capturePicture(parse({"--mp4", "a.mp4"}).options);
+    EXPECT_EQ(kept.x, 160);
+    EXPECT_EQ(kept.width, 960);
+    EXPECT_EQ(kept.height, 720);
+    const PictureArea filled = capturePicture(parse({"--mp4", "a.mp4", "--aspect=fill"}).options);
+    EXPECT_EQ(filled.x, 0);
+    EXPECT_EQ(filled.width, 1280);
+    EXPECT_EQ(filled.height, 720);
+    const PictureArea tall =
+        capturePicture(parse({"--png", "d", "--aspect", "keep", "--size", "960x960"}).options);
+    EXPECT_EQ(tall.y, 120);
+    EXPECT_EQ(tall.height, 720);
+    EXPECT_EQ(errorOf({"--bench", "--aspect", "wide"}),
+              "--aspect wants keep (the 4:3 picture between black bars) or fill (stretched)");
+}

@@ -1,9 +1,10 @@
 // A short video across a scene change, checked from the outside with ffprobe and ffmpeg:
 // the streams players need, the frame count, and music that starts with the picture at
-// the right point of the track.
+// the right point of the track; and a frame that players show in the colours drawn.
 #include "capture_test_support.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@ static std::map<std::string, std::string> probeStream(const std::string& file,
         runProcess({"/usr/bin/ffprobe", "-v", "error", "-select_streams", stream, "-count_frames",
                     "-show_entries",
                     "stream=codec_type,codec_name,width,height,pix_fmt,nb_read_frames,start_time,"
-                    "duration,sample_rate,r_frame_rate",
+                    "duration,sample_rate,r_frame_rate,color_space,color_primaries,"
+                    "color_transfer,color_range",
                     "-of", "default=noprint_wrappers=1", file});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     std::map<std::string, std::string> fields;
@@ -122,4 +124,56 @@ TEST(CaptureVideo, TwoSecondsAcrossASceneChange) {
     }
     EXPECT_LE(std::abs(bestShift), 44) << "music off by " << bestShift / 44.1 << " ms";
     EXPECT_GT(best, 0.9);
+}
+
+TEST(CaptureVideo, PlayersShowTheColoursAsDrawn) {
+    // Scene 5 with its green captions at rest, as a one-frame video and as a PNG still of
+    // the same moment (both drawn after the same earlier frames, at 1 fps).
+    const std::string folder = freshFolder("colours");
+    const std::string video = folder + "/credits.mp4";
+    const std::vector<std::string> common{"--size", "960x720", "--fps", "1"};
+    for (std::vector<std::string> arguments :
+         {std::vector<std::string>{"--png", folder, "--still", "67000"},
+          std::vector<std::string>{"--mp4", video, "--from", "67000", "--to", "68000"}}) {
+        arguments.insert(arguments.end(), common.begin(), common.end());
+        const ProcessResult result = runCapture(arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+    }
+    std::map<std::string, std::string> tags = probeStream(video, "v");
+    EXPECT_EQ(tags["color_space"], "bt709");
+    EXPECT_EQ(tags["color_primaries"], "bt709");
+    EXPECT_EQ(tags["color_transfer"], "bt709");
+    EXPECT_EQ(tags["color_range"], "tv");
+
+    // ffmpeg converts back to RGB with the matrix and range the stream is tagged with, as
+    // players do (untagged HD video they take for BT.709).
+    const ProcessResult decoded =
+        runProcess({"/usr/bin/ffmpeg", "-v", "error", "-nostdin", "-i", video, "-frames:v", "1",
+                    "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    ASSERT_EQ(decoded.exitCode, 0) << decoded.err;
+    const RgbImage drawn = loadPng(folder + "/still-67000.png");
+    ASSERT_EQ(decoded.out.size(), drawn.pixels.size());
+
+    // 4:2:0 halves the colour's resolution and the encoder loses a little more: a few levels
+    // on average, more along sharp coloured edges. The wrong matrix dims the saturated green
+    // of the "CODE" caption (upper left quarter) by about 30 levels.
+    double frameDifference = 0, captionDifference = 0;
+    std::size_t captionPixels = 0;
+    for (int y = 0; y < drawn.height; ++y)
+        for (int x = 0; x < drawn.width; ++x) {
+            const std::size_t i = (static_cast<std::size_t>(y) * drawn.width + x) * 3;
+            int difference = 0;
+            for (std::size_t c = 0; c < 3; ++c)
+                difference += std::abs(int{drawn.pixels[i + c]} -
+                                       int{static_cast<std::uint8_t>(decoded.out[i + c])});
+            frameDifference += difference;
+            if (x < drawn.width / 2 && y < drawn.height / 2 && drawn.pixels[i + 1] >= 200 &&
+                drawn.pixels[i] <= 100) {
+                captionDifference += difference;
+                ++captionPixels;
+            }
+        }
+    ASSERT_GT(captionPixels, 4000u);
+    EXPECT_LT(frameDifference / static_cast<double>(drawn.pixels.size()), 3);
+    EXPECT_LT(captionDifference / static_cast<double>(captionPixels * 3), 8);
 }
