@@ -27,6 +27,7 @@ struct CaptureOptions {
     std::string preset = "veryfast";
     int crf = 18;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedOptions {
@@ -40,6 +41,9 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv);
 
 // The --help text.
 std::string captureUsage();
+
+// The --version line: the program's name and the project's version.
+std::string captureVersion();
 
 // The storyboard's frames when --storyboard gets no --still list: two or three per scene.
 std::vector<std::uint32_t> defaultStoryboardStills();
