@@ -36,5 +36,6 @@ std::string enterDataFolder() {
         return {};
     }
     return std::string("cannot find image/ and ") + musicFile +
-           " in the current folder, beside the program or in " + installed;
+           " in the current folder, beside the program (build/data after a build) or in " +
+           installed;
 }
