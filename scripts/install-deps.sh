@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the show needs to build, run and be tested; skips what is
-# already there. Uses sudo when not run as root.
+# Installs the Debian packages the show needs to build, run, be tested and be packaged (the
+# .deb's dependencies come from dpkg-shlibdeps, which needs file; lintian and
+# desktop-file-validate check it); skips what is already there. Uses sudo when not run as
+# root.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,7 @@ packages=(
     xvfb xauth x11-utils xdotool
     ffmpeg
     clang libclang-rt-14-dev
+    dpkg-dev file lintian desktop-file-utils
 )
 
 missing=()

@@ -9,7 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+# Only what it plays (the show, the capture tool and the data they read): the test suite
+# is scripts/test.sh's business.
+cmake --build build -j"$(nproc)" --target quorrin quorrin-capture quorrin_data
 cd build/data
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec ./quorrin "$@"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, generates the data and runs the whole suite twice under
 # a virtual X server: once as built for the show, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; then the fuzz targets briefly; then makes the .deb and the
+# archive from the release build and checks them and the install.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,8 +14,9 @@ run_suite() {
     cmake -S . -B "$dir" "$@" >/dev/null
     cmake --build "$dir" -j"$jobs"
     # One virtual X server, wide enough for the window at its usual place, for the whole run.
+    # The packages have a step of their own, below.
     xvfb-run -a -s "-screen 0 2048x1024x24" \
-        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800 -LE package
 }
 
 echo "== suite: release build =="
@@ -26,3 +28,7 @@ echo "== fuzz targets: short bounded runs =="
 CC=clang CXX=clang++ cmake -S tests/fuzz -B build-fuzz -DQUORRIN_PICTURES="$PWD/build/data/image" >/dev/null
 cmake --build build-fuzz -j"$jobs"
 ctest --test-dir build-fuzz --output-on-failure
+echo "== packages: install, .deb and archive from the release build =="
+xvfb-run -a -s "-screen 0 2048x1024x24" \
+    ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L package
+echo "Packages: $(ls build/packages/DEB/*.deb build/packages/TGZ/*.tar.gz | tr '\n' ' ')"

@@ -134,7 +134,7 @@ static bool takesValue(std::string_view name) {
 
 // Combinations that no single option can judge.
 static std::string checkTogether(const CaptureOptions& options) {
-    if (options.help) return {};
+    if (options.help || options.version) return {};
     if (options.mode == CaptureMode::none)
         return "nothing to do: give --png DIR, --mp4 FILE, --storyboard FILE or --bench "
                "(see --help)";
@@ -167,6 +167,10 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
             options.help = true;
+            continue;
+        }
+        if (argument == "--version") {
+            options.version = true;
             continue;
         }
         if (argument == "--bench") {
@@ -243,6 +247,7 @@ What and how:
                        keep their width in pixels (default 0: off)
   --preset NAME        x264 speed/size trade-off, ultrafast ... veryslow (default veryfast)
   --crf N              x264 quality, 0 (lossless) to 51 (default 18)
+  --version            the version, then nothing else
   -h, --help           this text
 
 Frame times: the show's clock counts whole milliseconds, so frame k is drawn at
@@ -261,6 +266,11 @@ Standard output carries only the show's own progress lines for the frames drawn.
 
 Runs on a desktop or headless under a virtual X server:
   xvfb-run -a quorrin-capture --mp4 quorrin.mp4
-It reads image/ and quorrin.wav from the current folder, or else from its own folder.
+It reads image/ and quorrin.wav from the current folder, or else from its own folder, or
+else from the folder it was installed with.
 )";
+}
+
+std::string captureVersion() {
+    return "quorrin-capture " QUORRIN_VERSION "\n";
 }

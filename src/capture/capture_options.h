@@ -33,6 +33,7 @@ struct CaptureOptions {
     std::string preset = "veryfast";
     int crf = 18;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedOptions {
@@ -49,6 +50,9 @@ PictureArea capturePicture(const CaptureOptions& options);
 
 // The --help text.
 std::string captureUsage();
+
+// The --version line: the program's name and the project's version.
+std::string captureVersion();
 
 // The storyboard's frames when --storyboard gets no --still list: two or three per scene.
 std::vector<std::uint32_t> defaultStoryboardStills();

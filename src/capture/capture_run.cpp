@@ -46,6 +46,10 @@ int runCapture(int argc, char** argv) {
         std::fputs(captureUsage().c_str(), stdout);
         return 0;
     }
+    if (parsed.options.version) {
+        std::fputs(captureVersion().c_str(), stdout);
+        return 0;
+    }
     if (!parsed.error.empty()) {
         reportFailure(parsed.error);
         return 2;

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,15 +19,23 @@ std::string enterDataFolder() {
     if (holdsShowFiles(".")) return {};
     char self[4096];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length > 0) {
-        self[length] = '\0';
-        const std::string folder = parentFolder(self);
-        if (holdsShowFiles(folder)) {
-            if (chdir(folder.c_str()) != 0)
-                return "cannot enter " + folder + ": " + std::strerror(errno);
-            return {};
-        }
+    if (length <= 0)
+        return std::string("cannot find image/ and ") + musicFile + " in the current folder";
+    self[length] = '\0';
+    const std::string programFolder = parentFolder(self);
+    // The build and the archive keep the files beside the program; an installed program
+    // lives apart from its files, at a fixed place relative to them.
+    const std::string installed =
+        std::filesystem::path(programFolder + "/" + QUORRIN_DATA_FROM_PROGRAM)
+            .lexically_normal()
+            .string();
+    for (const std::string& folder : {programFolder, installed}) {
+        if (!holdsShowFiles(folder)) continue;
+        if (chdir(folder.c_str()) != 0)
+            return "cannot enter " + folder + ": " + std::strerror(errno);
+        return {};
     }
     return std::string("cannot find image/ and ") + musicFile +
-           " in the current folder or beside the program (build/data after a build)";
+           " in the current folder, beside the program (build/data after a build) or in " +
+           installed;
 }

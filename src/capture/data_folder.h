@@ -3,6 +3,7 @@
 #include <string>
 
 // Makes the folder holding image/ and quorrin.wav the current one: the current folder when
-// it holds them, otherwise the program's own folder (where the build puts it beside them).
-// Empty result on success.
+// it holds them, otherwise the program's own folder (where the build and the archive put
+// them), otherwise the installed data folder, found relative to the program's folder by
+// QUORRIN_DATA_FROM_PROGRAM. Empty result on success.
 std::string enterDataFolder();
