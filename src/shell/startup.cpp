@@ -4,6 +4,7 @@
 #include "draw/random.h"
 #include "shell/callbacks.h"
 #include "shell/display_mode.h"
+#include "shell/guarded.h"
 #include "shell/music_routines.h"
 #include "shell/sequencer.h"
 
@@ -58,10 +59,10 @@ int runShow(int argc, char** argv) {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGB);
     openDisplay(chooseDisplay(argc, argv));
     glutSetCursor(GLUT_CURSOR_NONE);
-    glutDisplayFunc(display);
-    glutReshapeFunc(reshape);
-    glutKeyboardFunc(keyboard);
-    glutIdleFunc(idle);
+    glutDisplayFunc(guarded<display>);
+    glutReshapeFunc(guarded<reshape, int, int>);
+    glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
+    glutIdleFunc(guarded<idle>);
     initDemo();
     installQuitSignals();
     glutMainLoop();
