@@ -12,6 +12,17 @@ std::string framesToSeconds(std::uint32_t frames, std::uint32_t fps) {
     return text;
 }
 
+// A file gets its index up front, so a browser can start playing before the whole file is
+// in; a pipe cannot be sought back to write it there, so the video goes out in fragments,
+// each with its own index.
+static std::string containerFlags(const EncoderJob& job) {
+    return job.outputFd >= 0 ? "+frag_keyframe+empty_moov+default_base_moof" : "+faststart";
+}
+
+static std::string outputName(const EncoderJob& job) {
+    return job.outputFd >= 0 ? "pipe:" + std::to_string(job.outputFd) : job.output;
+}
+
 std::vector<std::string> encoderArguments(const EncoderJob& job) {
     const std::string size = std::to_string(job.width) + "x" + std::to_string(job.height);
     return {job.program, "-hide_banner", "-nostdin", "-loglevel", "error", "-y",
@@ -23,7 +34,6 @@ std::vector<std::string> encoderArguments(const EncoderJob& job) {
             "-ss", framesToSeconds(job.firstFrame, job.fps), "-t",
             framesToSeconds(job.frameCount, job.fps), "-i", job.soundtrack, "-map", "0:v:0", "-map",
             "1:a:0", "-c:v", "libx264", "-preset", job.preset, "-crf", std::to_string(job.crf),
-            "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "192k",
-            // The index up front, so a browser can start playing before the whole file is in.
-            "-movflags", "+faststart", "-f", "mp4", job.output};
+            "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "192k", "-movflags", containerFlags(job),
+            "-f", "mp4", outputName(job)};
 }
