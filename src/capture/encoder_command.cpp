@@ -34,6 +34,7 @@ std::vector<std::string> encoderArguments(const EncoderJob& job) {
             "-ss", framesToSeconds(job.firstFrame, job.fps), "-t",
             framesToSeconds(job.frameCount, job.fps), "-i", job.soundtrack, "-map", "0:v:0", "-map",
             "1:a:0", "-c:v", "libx264", "-preset", job.preset, "-crf", std::to_string(job.crf),
-            "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "192k", "-movflags", containerFlags(job),
-            "-f", "mp4", outputName(job)};
+            "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "192k",
+            // The index up front for a file, in fragments for a stream.
+            "-movflags", containerFlags(job), "-f", "mp4", outputName(job)};
 }
