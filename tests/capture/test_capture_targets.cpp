@@ -4,6 +4,7 @@
 // machine's own /dev is never a target.
 #include "capture_test_support.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -11,7 +12,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <regex>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -130,7 +130,9 @@ TEST(CaptureTargets, PipesAndDevicesAreStreamedToAndStayWhatTheyWere) {
     for (const std::string& target : {full, folder + "/to-full.mp4"}) {
         const ProcessResult result = runCapture(withShortVideo({"--mp4", target}));
         EXPECT_EQ(result.exitCode, 1) << target << "\n" << result.err;
-        EXPECT_NE(result.err.find("quorrin-capture: ffmpeg failed"), std::string::npos)
+        // Whether ffmpeg gave up before or after the last frame depends on the pipe's room.
+        EXPECT_NE(result.err.find("the video sent to " + target + " is incomplete"),
+                  std::string::npos)
             << result.err;
         EXPECT_EQ(result.err.find("wrote"), std::string::npos) << result.err;
     }
@@ -163,12 +165,14 @@ TEST(CaptureTargets, StandardOutputCarriesAVideoAPlayerReadsAndTheShowsLinesGoEl
             "stream=codec_name,nb_read_frames -of csv=p=0 -; echo \"status ${PIPESTATUS[0]}\"";
         const ProcessResult result = runProcess({"/bin/bash", "-c", script}, options);
         // Sixty frames; the sound's frame count depends on the encoder's priming.
-        EXPECT_TRUE(std::regex_match(result.out, std::regex("h264,60\naac,[0-9]+\nstatus 0\n")))
-            << target << "\n"
-            << result.out << result.err;
-        // The show's progress lines (scene 1: 60 frames) came out on standard error.
-        const std::regex progressLine(R"(\n0\.0\d{5}\n)");
-        EXPECT_TRUE(std::regex_search(result.err, progressLine)) << result.err;
+        const std::vector<std::string> lines = splitLines(result.out);
+        ASSERT_EQ(lines.size(), 3u) << target << "\n" << result.out << result.err;
+        EXPECT_EQ(lines[0], "h264,60");
+        EXPECT_EQ(lines[1].rfind("aac,", 0), 0u) << lines[1];
+        EXPECT_EQ(lines[2], "status 0");
+        // The show's progress lines (scene 1 from its first frame) came out on standard error.
+        const std::vector<std::string> errors = splitLines(result.err);
+        EXPECT_NE(std::find(errors.begin(), errors.end(), "0.000000"), errors.end()) << result.err;
         EXPECT_NE(result.err.find("wrote " + (target == "-" ? "standard output" : target)),
                   std::string::npos)
             << result.err;
