@@ -3,7 +3,9 @@
 #include "assets/bitmap_decode.h"
 #include "platform/message.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,9 @@ static int largestTextureSide() {
     return glMax > 0 && glMax < bitmapMaxSide ? glMax : bitmapMaxSide;
 }
 
-// Reads the header, then only as many bytes as it promises (a huge file is not slurped).
+// Reads the header, then at most as many bytes as it promises (a huge file is not slurped).
+// The buffer grows with what the file really holds, so a short file that claims a giant
+// picture costs no more than its own size here.
 static std::vector<std::uint8_t> readBitmapFile(std::FILE* file, int maxSide) {
     std::vector<std::uint8_t> bytes(bitmapHeaderBytes);
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
@@ -26,12 +30,36 @@ static std::vector<std::uint8_t> readBitmapFile(std::FILE* file, int maxSide) {
     if (checkBitmapHeader(readBitmapHeader(bytes.data(), bytes.size()), maxSide, needed) !=
         BitmapStatus::ok)
         return bytes;
-    if (bytes.size() < bitmapHeaderBytes) return bytes;
-    bytes.resize(needed);
-    const std::size_t got =
-        std::fread(bytes.data() + bitmapHeaderBytes, 1, needed - bitmapHeaderBytes, file);
-    bytes.resize(bitmapHeaderBytes + got);
+    constexpr std::size_t chunk = std::size_t{1} << 20;
+    while (bytes.size() < needed) {
+        const std::size_t have = bytes.size();
+        const std::size_t wanted = std::min(chunk, needed - have);
+        bytes.resize(have + wanted);
+        const std::size_t got = std::fread(bytes.data() + have, 1, wanted, file);
+        bytes.resize(have + got);
+        if (got < wanted) break;
+    }
     return bytes;
+}
+
+// The decoded picture, or false when the file is unusable or memory ran out on the way: a
+// picture too big for the memory left is a broken picture, not the end of the show.
+static bool readPicture(std::FILE* file, DecodedBitmap& picture) {
+    try {
+        const int maxSide = largestTextureSide();
+        const std::vector<std::uint8_t> bytes = readBitmapFile(file, maxSide);
+        return decodeBitmap(bytes.data(), bytes.size(), maxSide, picture) == BitmapStatus::ok;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+// Start-up makes no GL errors of its own, so whatever is pending now came from the upload.
+static bool uploadRanOutOfMemory() {
+    bool outOfMemory = false;
+    for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
+        outOfMemory = outOfMemory || error == GL_OUT_OF_MEMORY;
+    return outOfMemory;
 }
 
 GLuint loadBitmapTexture(const char* path) {
@@ -40,12 +68,10 @@ GLuint loadBitmapTexture(const char* path) {
         reportLoadFailure(path);
         return missingTexture;
     }
-    const int maxSide = largestTextureSide();
-    const std::vector<std::uint8_t> bytes = readBitmapFile(file, maxSide);
-    std::fclose(file);
-
     DecodedBitmap picture;
-    if (decodeBitmap(bytes.data(), bytes.size(), maxSide, picture) != BitmapStatus::ok) {
+    const bool decoded = readPicture(file, picture);
+    std::fclose(file);
+    if (!decoded) {
         reportLoadFailure(path);
         return 0;
     }
@@ -59,5 +85,11 @@ GLuint loadBitmapTexture(const char* path) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, picture.width, picture.height, 0, GL_RGB,
                  GL_UNSIGNED_BYTE, picture.rgb.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    // The driver keeps its own copy of the picture and may not find the memory for it.
+    if (uploadRanOutOfMemory()) {
+        glDeleteTextures(1, &name);
+        reportLoadFailure(path);
+        return 0;
+    }
     return name;
 }

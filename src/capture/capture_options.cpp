@@ -228,6 +228,8 @@ Output (choose one):
                        the ffmpeg program (Debian package "ffmpeg")
   --storyboard FILE    one PNG of twelve labelled frames across the show (or of the
                        --still times), tiles of --size (default 320x240)
+                       FILE may be - (standard output), a named pipe or a device: see
+                       "Where it writes" below
   --bench              draw the range without reading it back and print per scene the
                        frames, median and 95th-percentile ms per frame and frames per
                        second, then the start-up time and the peak memory
@@ -259,10 +261,16 @@ A range or still that starts mid-show first carries the show's state through the
 frames (same frame times, not drawn), so the state there is what a run from the start would
 hold and the pictures are the same. Stills off the FPS grid are drawn at exactly their time.
 
-Files are written under a temporary name beside the target and renamed when complete; an
-existing file is replaced only by a complete one. Ctrl-C stops and removes the unfinished
-file. Progress goes to standard error: a bar on a terminal, otherwise one line per 10 %.
-Standard output carries only the show's own progress lines for the frames drawn.
+Where it writes: files are written under a temporary name beside the target and renamed
+when complete; an existing file is replaced only by a complete one. A symbolic link is
+followed: the file it points to is replaced and the link stays. A target that is not a
+file (- for standard output, a named pipe, a character device such as /dev/null) is
+written to directly, nothing renamed over it; a video goes there as fragmented MP4,
+which needs no seeking back, and --png, one file per frame, is refused there. Ctrl-C
+stops and removes the unfinished file. Progress and messages go to standard error: a bar
+on a terminal, otherwise one line per 10 %. Standard output carries only the show's own
+progress lines for the frames drawn; when the video or storyboard itself goes to standard
+output, those lines go to standard error instead.
 
 Runs on a desktop or headless under a virtual X server:
   xvfb-run -a quorrin-capture --mp4 quorrin.mp4

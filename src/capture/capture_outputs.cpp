@@ -18,6 +18,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
+
+// ffmpeg's descriptor for a video that is streamed (3 carries the frames).
+static constexpr int encoderOutputFd = 4;
 
 int reportFailure(const std::string& message) {
     std::fprintf(stderr, "quorrin-capture: %s\n", message.c_str());
@@ -30,8 +34,14 @@ int reportFailure(const std::string& message) {
     dieOfInterrupt();
 }
 
-static void reportWritten(const std::string& what, const std::vector<FrameStep>& plan,
+// The target as messages name it.
+static std::string shownTarget(const std::string& target) {
+    return target == "-" ? "standard output" : target;
+}
+
+static void reportWritten(const std::string& target, const std::vector<FrameStep>& plan,
                           const CaptureOptions& options) {
+    const std::string what = shownTarget(target);
     const double seconds = progressSeconds();
     const std::uint32_t kept = keptCount(plan);
     std::fprintf(stderr, "quorrin-capture: wrote %s: %u picture%s of %dx%d in %s (%.1f fps)\n",
@@ -60,6 +70,7 @@ int writePngFrames(const CaptureOptions& options, const std::vector<FrameStep>& 
                            RowOrder::bottomUp, speed);
         if (!failure.empty()) {
             discardPendingFile();
+            failure = "cannot write " + target + ": " + failure;
             return false;
         }
         failure = commitPendingFile();
@@ -88,14 +99,34 @@ int writeMp4(const CaptureOptions& options, const std::vector<FrameStep>& plan,
     job.frameCount = keptCount(plan);
     job.preset = options.preset;
     job.crf = options.crf;
-    job.output = temporaryPathFor(options.target);
+    // A stream target gets the video as it is made; a file is made under a temporary name.
+    const int stream = streamFd();
+    if (stream >= 0)
+        job.outputFd = encoderOutputFd;
+    else
+        job.output = temporaryPathFor(options.target);
+    // Asked after a failure, while the unfinished file still takes its room on the disk.
+    const auto lost = [&]() -> std::string {
+        if (stream >= 0)
+            return "the video sent to " + shownTarget(options.target) + " is incomplete";
+        const std::string folder = parentFolder(options.target);
+        return (diskFull(folder) ? "the disk holding " + folder + " is full; " : std::string()) +
+               "no video was written";
+    };
 
     EncoderProcess encoder;
-    setPendingFile(job.output, options.target);
-    if (std::string error = startEncoder(encoderArguments(job), job.framesFd, encoder);
-        !error.empty()) {
+    if (stream < 0) setPendingFile(job.output, options.target);
+    const std::string started =
+        startEncoder(encoderArguments(job), job.framesFd, encoder, stream, job.outputFd);
+    if (stream >= 0) {
+        // The encoder holds its own copy; with ours closed the reader sees the end of the
+        // video as soon as the encoder is done.
+        close(stream);
+        setStreamFd(-1);
+    }
+    if (!started.empty()) {
         discardPendingFile();
-        return reportFailure(error);
+        return reportFailure(started);
     }
     std::vector<std::uint8_t> rgb;
     std::vector<std::uint8_t> upright;
@@ -108,19 +139,24 @@ int writeMp4(const CaptureOptions& options, const std::vector<FrameStep>& plan,
                         &rgb[row * static_cast<std::size_t>(options.height - 1 - y)], row);
         return writeToEncoder(encoder, upright.data(), upright.size()) == WriteResult::written;
     });
+    const std::string interrupted =
+        stream >= 0 ? "the video sent to " + shownTarget(options.target) + " stops short"
+                    : "removed the unfinished video";
     if (outcome != StepsOutcome::done) {
         abandonEncoder(encoder);
-        if (outcome == StepsOutcome::interrupted) stopForInterrupt("removed the unfinished video");
+        if (outcome == StepsOutcome::interrupted) stopForInterrupt(interrupted);
+        const std::string failure =
+            "ffmpeg stopped taking frames (its messages are above); " + lost();
         discardPendingFile();
-        return reportFailure("ffmpeg stopped taking frames (its messages are above); no "
-                             "video was written");
+        return reportFailure(failure);
     }
     const int status = finishEncoder(encoder);
-    if (interruptSignal() != 0) stopForInterrupt("removed the unfinished video");
+    if (interruptSignal() != 0) stopForInterrupt(interrupted);
     if (status != 0) {
+        const std::string failure = "ffmpeg failed (exit status " + std::to_string(status) +
+                                    ", its messages are above); " + lost();
         discardPendingFile();
-        return reportFailure("ffmpeg failed (exit status " + std::to_string(status) +
-                             ", its messages are above); no video was written");
+        return reportFailure(failure);
     }
     if (std::string error = commitPendingFile(); !error.empty()) return reportFailure(error);
     reportWritten(options.target, plan, options);
@@ -139,13 +175,24 @@ int writeStoryboard(const CaptureOptions& options, const std::vector<FrameStep>&
     });
     if (outcome == StepsOutcome::interrupted) stopForInterrupt("no storyboard was written");
     const RgbImage board = composeStoryboard(tiles, labels, storyboardColumns);
+    if (const int stream = streamFd(); stream >= 0) {
+        const std::string error =
+            writePngToFd(stream, board.width, board.height, board.pixels.data(), RowOrder::topDown,
+                         PngSpeed::small);
+        close(stream);
+        setStreamFd(-1);
+        if (!error.empty())
+            return reportFailure("cannot write to " + shownTarget(options.target) + ": " + error);
+        reportWritten(options.target, plan, options);
+        return 0;
+    }
     const std::string temporary = temporaryPathFor(options.target);
     setPendingFile(temporary, options.target);
     if (std::string error = writePng(temporary, board.width, board.height, board.pixels.data(),
                                      RowOrder::topDown, PngSpeed::small);
         !error.empty()) {
         discardPendingFile();
-        return reportFailure(error);
+        return reportFailure("cannot write " + options.target + ": " + error);
     }
     if (std::string error = commitPendingFile(); !error.empty()) return reportFailure(error);
     reportWritten(options.target, plan, options);

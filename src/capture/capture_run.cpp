@@ -13,22 +13,52 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
+
+// A stream target is opened before GL starts (a named pipe waits here for its reader).
+// When it is standard output, the show's own progress lines go to standard error instead,
+// so they never run into the video.
+static std::string openStream(const OutputTarget& target) {
+    int fd = -1;
+    if (std::string error = openStreamTarget(target, fd); !error.empty()) return error;
+    if (sameAsStandardOutput(fd)) {
+        std::fflush(stdout);
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+        // A line at a time, so they keep their place among the tool's own messages.
+        std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    }
+    setStreamFd(fd);
+    return {};
+}
 
 // Everything that can be found wrong before GL starts: the output's place and the
-// encoder. Targets become absolute, since the show's folder becomes the current one.
+// encoder. Targets become absolute, since the show's folder becomes the current one, and
+// a link is followed to where the file really goes.
 static std::string prepareOutput(CaptureOptions& options, std::string& ffmpegPath) {
     if (options.mode == CaptureMode::bench) return {};
-    options.target = absolutePath(options.target);
+    if (options.target != "-") options.target = absolutePath(options.target);
+    OutputTarget target;
+    if (std::string error = resolveOutputTarget(options.target, target); !error.empty())
+        return error;
     if (options.mode == CaptureMode::png) {
+        if (target.kind == TargetKind::stream)
+            return "--png writes one file per frame and needs a folder, but " +
+                   (options.target == "-" ? std::string("-") : options.target) + " is " +
+                   target.what + " (--mp4 and --storyboard can write there)";
         if (std::string error = makeFolders(options.target); !error.empty()) return error;
         return checkFolderWritable(options.target);
     }
+    if (target.kind == TargetKind::folder)
+        return options.target + " is a folder; " +
+               (options.mode == CaptureMode::mp4 ? "--mp4" : "--storyboard") + " wants a file name";
     if (options.mode == CaptureMode::mp4) {
         ffmpegPath = findOnPath("ffmpeg");
         if (ffmpegPath.empty())
             return "ffmpeg is not installed (or not on PATH); it comes in the Debian package "
                    "\"ffmpeg\": sudo apt-get install ffmpeg";
     }
+    if (target.kind == TargetKind::stream) return openStream(target);
+    options.target = target.path;
     return checkFolderWritable(parentFolder(options.target));
 }
 

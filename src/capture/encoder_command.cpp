@@ -12,6 +12,17 @@ std::string framesToSeconds(std::uint32_t frames, std::uint32_t fps) {
     return text;
 }
 
+// A file gets its index up front, so a browser can start playing before the whole file is
+// in; a pipe cannot be sought back to write it there, so the video goes out in fragments,
+// each with its own index.
+static std::string containerFlags(const EncoderJob& job) {
+    return job.outputFd >= 0 ? "+frag_keyframe+empty_moov+default_base_moof" : "+faststart";
+}
+
+static std::string outputName(const EncoderJob& job) {
+    return job.outputFd >= 0 ? "pipe:" + std::to_string(job.outputFd) : job.output;
+}
+
 std::vector<std::string> encoderArguments(const EncoderJob& job) {
     const std::string size = std::to_string(job.width) + "x" + std::to_string(job.height);
     return {job.program, "-hide_banner", "-nostdin", "-loglevel", "error", "-y",
@@ -29,6 +40,6 @@ std::vector<std::string> encoderArguments(const EncoderJob& job) {
             "-vf", "scale=out_color_matrix=bt709:out_range=tv", "-colorspace", "bt709",
             "-color_primaries", "bt709", "-color_trc", "bt709", "-color_range", "tv", "-c:a", "aac",
             "-b:a", "192k",
-            // The index up front, so a browser can start playing before the whole file is in.
-            "-movflags", "+faststart", "-f", "mp4", job.output};
+            // The index up front for a file, in fragments for a stream.
+            "-movflags", containerFlags(job), "-f", "mp4", outputName(job)};
 }

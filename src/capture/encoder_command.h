@@ -17,6 +17,9 @@ struct EncoderJob {
     std::string preset = "veryfast";
     int crf = 18;
     std::string output; // written as MP4 whatever its name ends in
+    // When 0 or above, the video goes to this descriptor of ffmpeg's process instead of to
+    // output, in fragments a pipe can carry (the index cannot be written back at the front).
+    int outputFd = -1;
 };
 
 // frames / fps as seconds with six decimals ("15.600000"): exact to well under a sample.

@@ -33,7 +33,7 @@ std::string findOnPath(const std::string& name) {
 }
 
 std::string startEncoder(const std::vector<std::string>& arguments, int readFd,
-                         EncoderProcess& encoder) {
+                         EncoderProcess& encoder, int outputFd, int outputChildFd) {
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0)
         return std::string("cannot make a pipe: ") + std::strerror(errno);
@@ -49,6 +49,7 @@ std::string startEncoder(const std::vector<std::string>& arguments, int readFd,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, ends[0], readFd);
+    if (outputFd >= 0) posix_spawn_file_actions_adddup2(&actions, outputFd, outputChildFd);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);

@@ -16,9 +16,10 @@ struct EncoderProcess {
 
 // Starts arguments[0] with the pipe's read end as file descriptor readFd, standard input
 // from /dev/null, in a process group of its own so Ctrl-C reaches only us (we then stop it
-// ourselves). Empty result on success.
+// ourselves). With outputFd (10 or above) the encoder also gets that as file descriptor
+// outputChildFd, to write the video to. Empty result on success.
 std::string startEncoder(const std::vector<std::string>& arguments, int readFd,
-                         EncoderProcess& encoder);
+                         EncoderProcess& encoder, int outputFd = -1, int outputChildFd = -1);
 
 enum class WriteResult { written, interrupted, failed };
 WriteResult writeToEncoder(EncoderProcess& encoder, const std::uint8_t* data, std::size_t size);

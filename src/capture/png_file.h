@@ -12,6 +12,10 @@ enum class PngSpeed { small, fast };
 // upright in the file. Empty result on success, otherwise what went wrong.
 std::string writePng(const std::string& path, int width, int height, const std::uint8_t* rgb,
                      RowOrder order, PngSpeed speed);
+// The same picture written to an open descriptor (a pipe, a device, standard output), which
+// stays open.
+std::string writePngToFd(int fd, int width, int height, const std::uint8_t* rgb, RowOrder order,
+                         PngSpeed speed);
 
 // Reads any PNG as 8-bit RGB, top-down. Empty result on success.
 std::string readPng(const std::string& path, RgbImage& image);

@@ -20,14 +20,24 @@ static SDL_AudioSpec trackSpec;
 static std::string trackFile;
 static bool exitHookInstalled;
 
-static void fillAudio(void*, Uint8* stream, int length) {
-    const Uint32 wanted = static_cast<Uint32>(length);
+static void copyTrack(Uint8* stream, Uint32 wanted) {
     const Uint32 left = trackLength - trackPosition;
     const Uint32 copied = wanted < left ? wanted : left;
     std::memcpy(stream, trackData + trackPosition, copied);
     trackPosition += copied;
     // Past the end the device plays silence.
     std::memset(stream + copied, trackSpec.format == AUDIO_U8 ? 0x80 : 0, wanted - copied);
+}
+
+// Called by SDL's audio thread: nothing may be thrown back into SDL. Should the copy ever
+// fail, that buffer plays silence instead.
+static void fillAudio(void*, Uint8* stream, int length) noexcept {
+    const Uint32 wanted = static_cast<Uint32>(length);
+    try {
+        copyTrack(stream, wanted);
+    } catch (...) {
+        std::memset(stream, trackSpec.format == AUDIO_U8 ? 0x80 : 0, wanted);
+    }
 }
 
 // The byte where the sample frame at ms starts; past the end, the end (silence).

@@ -155,13 +155,14 @@ static void drawBoxes(const BoxColour& colour) {
     setAdditiveBlend(false);
 }
 
-// The lattice is the scene's only sphere-mapped geometry that is not a GLUT shape, and like
-// every hand-built shape of the show it sends no normal: its texture coordinates come from
-// whatever normal GL holds. freeglut draws its shapes from arrays, which leave the current
-// normal alone, so in practice that is GL's initial (0, 0, 1).
+// The lattice is the scene's only sphere-mapped geometry that is not a GLUT shape: its
+// texture coordinates come from the current normal.
 static void drawLattice(float sceneTime) {
     enableSphereMap();
     bindTexture(texNoise4);
+    // After the GLUT shapes' vertex arrays the current normal is undefined; this is the one
+    // Mesa keeps there, so every driver maps the lattice alike.
+    glNormal3f(0, 0, 1);
     // Along z, in the box colour that is still current.
     for (float y = -205; y < 205; y += 10) {
         glBegin(GL_LINES);

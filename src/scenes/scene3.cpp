@@ -136,7 +136,7 @@ static void stringRing(float spin) {
 }
 
 // Vertical lines between a circle at y 300 and one at y -120, joined by diagonals; their
-// texture comes from sphere mapping with whatever normal is current.
+// texture comes from sphere mapping with the current normal.
 static void lineCylinder(float sceneTime) {
     glPushMatrix();
     glRotatef(sceneTime * -360, 0, 1, 0);
@@ -190,12 +190,15 @@ void drawScene3(float sceneTime) {
     bindTexture(texNoise4);
     setAdditiveBlend(true, 0.9f);
     glColor3f(1, 1, 0.3f);
+    // The sphere map needs a defined normal: the one Mesa leaves after the GLUT shapes.
+    glNormal3f(0, 0, 1);
     lineCylinder(sceneTime);
 
     glPushMatrix();
     // The step has already chosen the next frame's boost; the flash is this frame's.
     if (chooseSpinBoost(beatTimes, sceneTime).flash) flashWhite();
     glRotatef(towerSpinAngle, 0, 1, 0);
+    glNormal3f(0, 0, 1); // sphere-mapped too
     drawRingTower(90, 70, 40, 60, 15, 7);
     glPopMatrix();
 

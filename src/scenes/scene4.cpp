@@ -20,11 +20,12 @@ float whiteVeilGrey(float sceneTime) {
     return static_cast<float>((double{sceneTime} - double{whiteVeilStart}) * 5);
 }
 
-// One 32 x 64 tile in the plane y = 0, its long side along z. Like every hand-built shape
-// of the show it sends no normal, so it is lit with the normal GL holds. Nothing in the show
-// sets one, and the GLUT shapes are drawn from vertex arrays that leave it alone, so that is
-// GL's initial (0, 0, 1), turned with each tile's modelview.
+// One 32 x 64 tile in the plane y = 0, its long side along z, lit with the normal (0, 0, 1)
+// turned with each tile's modelview.
 static void tile() {
+    // After the GLUT shapes' vertex arrays the current normal is undefined; this is the one
+    // Mesa keeps there, so every driver lights the tiles alike.
+    glNormal3f(0, 0, 1);
     glBegin(GL_QUADS);
     glTexCoord2f(1, 1);
     glVertex3f(-16, 0, -32);

@@ -69,8 +69,7 @@ float outroFade(float sceneTime) {
 
 // Eight rings of twelve solid boxes, each ring turned by one more tilt-and-turn pair than
 // the ring drawn before it, lit by light 0 as scene 4 left it. Like the tiles of scene 4 the
-// boxes send no normal and are lit with the one GL holds: GL's initial (0, 0, 1), which no
-// code of the show and no GLUT shape (drawn from vertex arrays) ever replaces.
+// boxes are lit with the one normal (0, 0, 1) for every face.
 static void boxRings(float sceneTime) {
     const float spinX = sceneTime * 360;
     const float spinY = sceneTime * 144;
@@ -89,6 +88,8 @@ static void boxRings(float sceneTime) {
                          static_cast<float>(radius * std::cos(radians)));
             glRotatef(a, 0, 1, 0);
             glColor3f(grey, grey, grey);
+            // Undefined after the GLUT shapes' vertex arrays; Mesa keeps this one there.
+            glNormal3f(0, 0, 1);
             drawBox(side, side, 20, 's');
             glPopMatrix();
         }

@@ -1,5 +1,5 @@
-#include "shell/startup.h"
+#include "shell/guarded.h"
 
 int main(int argc, char** argv) {
-    return runShow(argc, argv);
+    return runShowGuarded(argc, argv);
 }

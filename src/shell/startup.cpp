@@ -4,6 +4,7 @@
 #include "draw/random.h"
 #include "shell/callbacks.h"
 #include "shell/display_mode.h"
+#include "shell/guarded.h"
 #include "shell/music_routines.h"
 #include "shell/picture_frame.h"
 #include "shell/sequencer.h"
@@ -61,13 +62,14 @@ int runShow(int argc, char** argv) {
     const DisplayChoice choice = chooseDisplay(argc, argv);
     openDisplay(choice);
     glutSetCursor(GLUT_CURSOR_NONE);
-    glutDisplayFunc(display);
+    glutDisplayFunc(guarded<display>);
     // Full screen, a screen that is not 4:3 shows the picture at its own shape between black
     // bars; the window is drawn whole at whatever shape it is given.
-    glutReshapeFunc(choice == DisplayChoice::window800 ? reshape : reshapeFullScreen);
-    glutKeyboardFunc(keyboard);
-    glutIdleFunc(idle);
-    glutSpecialFunc(specialKey); // the viewer's jump keys
+    glutReshapeFunc(choice == DisplayChoice::window800 ? guarded<reshape, int, int>
+                                                       : guarded<reshapeFullScreen, int, int>);
+    glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
+    glutIdleFunc(guarded<idle>);
+    glutSpecialFunc(guarded<specialKey, int, int, int>); // the viewer's jump keys
     initDemo();
     installQuitSignals();
     glutMainLoop();

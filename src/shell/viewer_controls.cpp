@@ -2,6 +2,7 @@
 
 #include "scenes/frame_carry.h"
 #include "shell/callbacks.h"
+#include "shell/guarded.h"
 #include "shell/music_routines.h"
 #include "shell/scene_table.h"
 #include "shell/sequencer.h"
@@ -22,7 +23,7 @@ static void whilePaused(int pause) {
     if (quitWasRequested()) std::exit(0);
     // A timer of an earlier pause, resumed since, ends here.
     if (showTimePaused() && pause == pauseCount)
-        glutTimerFunc(pausedQuitPollMs, whilePaused, pause);
+        glutTimerFunc(pausedQuitPollMs, guarded<whilePaused, int>, pause);
 }
 
 void togglePause() {
@@ -30,12 +31,12 @@ void togglePause() {
         pauseShowTime();
         pauseMusic();
         glutIdleFunc(nullptr);
-        glutTimerFunc(pausedQuitPollMs, whilePaused, ++pauseCount);
+        glutTimerFunc(pausedQuitPollMs, guarded<whilePaused, int>, ++pauseCount);
         return;
     }
     resumeShowTime();
     playMusicFrom(static_cast<std::uint32_t>(showTimeNow()));
-    glutIdleFunc(idle);
+    glutIdleFunc(guarded<idle>);
 }
 
 static void jumpTo(std::uint32_t showMs) {

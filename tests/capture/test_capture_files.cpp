@@ -3,9 +3,11 @@
 // unfinished file behind.
 #include "capture_test_support.h"
 #include "image_compare.h"
+#include "memory_limit.h"
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
@@ -138,4 +140,25 @@ TEST(CaptureFiles, InterruptionRemovesTheUnfinishedFileAndKeepsTheOldOne) {
     std::string kept;
     std::getline(std::ifstream(target), kept);
     EXPECT_EQ(kept, "an older video");
+}
+
+TEST(CaptureFiles, APictureTooBigForTheMemoryLeftFailsToLoadAndTheCaptureGoesOn) {
+    if (addressSanitizerBuild)
+        GTEST_SKIP() << "AddressSanitizer cannot run under an address-space limit";
+    namespace fs = std::filesystem;
+    const std::string folder = freshFolder("picture-too-big");
+    fs::copy(std::string(QUORRIN_DATA_DIR) + "/image", folder + "/image");
+    fs::copy_file(std::string(QUORRIN_DATA_DIR) + "/quorrin.wav", folder + "/quorrin.wav");
+    const std::vector<std::uint8_t> bytes = pictureThatPromisesTooMuch();
+    std::ofstream(folder + "/image/cube.bmp", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    ProcessOptions options;
+    options.workingDirectory = folder;
+    options.addressSpaceLimit = twoGigabytes;
+    const ProcessResult result =
+        runCapture({"--png", folder + "/stills", "--still", "16600", "--size", "64x48"}, options);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.signal, 0) << result.err;
+    EXPECT_EQ(result.err.rfind("Load Bitmap failed : image/cube.bmp\n", 0), 0u) << result.err;
+    EXPECT_TRUE(anyPixelLit(loadPng(folder + "/stills/still-16600.png")));
 }

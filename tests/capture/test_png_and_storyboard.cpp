@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 static std::string scratchFile(const char* name) {
@@ -114,6 +115,34 @@ TEST(OutputFiles, FoldersAreMadeAndCheckedForWriting) {
     rmdir(folder.c_str());
     rmdir(parentFolder(folder).c_str());
     rmdir(parentFolder(parentFolder(folder)).c_str());
+}
+
+TEST(OutputFiles, TargetsAreSortedAndLinksFollowedFromTheirOwnFolder) {
+    const std::string root = scratchFile("targets");
+    mkdir(root.c_str(), 0777);
+    mkdir((root + "/a").c_str(), 0777);
+    mkdir((root + "/b").c_str(), 0777);
+    // a/show.mp4 -> ../b/latest.mp4 -> v3.mp4 (in b, not in a), which does not exist yet.
+    symlink("../b/latest.mp4", (root + "/a/show.mp4").c_str());
+    symlink("v3.mp4", (root + "/b/latest.mp4").c_str());
+    OutputTarget target;
+    EXPECT_EQ(resolveOutputTarget(root + "/a/show.mp4", target), "");
+    EXPECT_EQ(target.kind, TargetKind::file);
+    EXPECT_EQ(target.path, root + "/a/../b/v3.mp4");
+    symlink("loop", (root + "/loop").c_str());
+    EXPECT_NE(resolveOutputTarget(root + "/loop", target), "");
+    mkfifo((root + "/pipe").c_str(), 0666);
+    EXPECT_EQ(resolveOutputTarget(root + "/pipe", target), "");
+    EXPECT_EQ(target.kind, TargetKind::stream);
+    EXPECT_EQ(resolveOutputTarget("-", target), "");
+    EXPECT_EQ(target.kind, TargetKind::stream);
+    EXPECT_EQ(resolveOutputTarget(root + "/a", target), "");
+    EXPECT_EQ(target.kind, TargetKind::folder);
+    for (const char* name : {"/a/show.mp4", "/b/latest.mp4", "/loop", "/pipe"})
+        unlink((root + name).c_str());
+    rmdir((root + "/a").c_str());
+    rmdir((root + "/b").c_str());
+    rmdir(root.c_str());
 }
 
 TEST(Storyboard, LabelsNameSceneAndTime) {

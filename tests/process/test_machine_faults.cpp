@@ -1,6 +1,7 @@
 // Faults a real machine brings: pictures and soundtrack missing, broken or replaced by
 // folders. Each run must still reach the end of the show with status 0; pictures that fail
 // are named, a soundtrack that fails is silent.
+#include "memory_limit.h"
 #include "process_runner.h"
 #include "show_runs.h"
 
@@ -99,4 +100,20 @@ TEST(MachineFaults, ABrokenSoundtrackLeavesTheShowSilentAndStandardErrorClean) {
         expectShowRanToTheEnd(run, kind);
         EXPECT_EQ(run.err, "") << kind;
     }
+}
+
+TEST(MachineFaults, APictureTooBigForTheMemoryLeftFailsToLoadAndTheShowGoesOn) {
+    if (addressSanitizerBuild)
+        GTEST_SKIP() << "AddressSanitizer cannot run under an address-space limit";
+    const fs::path folder = showFolder("picture-too-big");
+    const std::vector<std::uint8_t> bytes = pictureThatPromisesTooMuch();
+    std::ofstream(folder / "image" / "cube.bmp", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    ProcessOptions options;
+    options.workingDirectory = folder.string();
+    options.unsetEnv = {"SDL_AUDIODRIVER"};
+    options.addressSpaceLimit = twoGigabytes;
+    const ProcessResult run = runProcess({QUORRIN_STEPPED_SDL_EXE, "400", "-w"}, options);
+    expectShowRanToTheEnd(run, "picture too big");
+    EXPECT_EQ(run.err, "Load Bitmap failed : image/cube.bmp\n");
 }

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,6 +62,10 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
         close(errPipe[1]);
         if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0)
             _exit(126);
+        if (options.addressSpaceLimit != 0) {
+            const rlimit limit{options.addressSpaceLimit, options.addressSpaceLimit};
+            if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(125);
+        }
         execve(args[0], args.data(), envp.data());
         _exit(127);
     }

@@ -21,9 +21,10 @@ struct ProcessOptions {
     // Optional: after delaySeconds, send signalToSend (SIGSTOP/SIGCONT pairs via stallSeconds).
     double signalAfterSeconds = -1;
     int signalToSend = 0;
-    double stallSeconds = 0;               // with signalToSend SIGSTOP: SIGCONT after this long
-    bool closeStdout = false;              // start the child with standard output closed
-    bool dropStdoutAfterFirstLine = false; // close our end of the pipe, as `| head -1` does
+    double stallSeconds = 0;                  // with signalToSend SIGSTOP: SIGCONT after this long
+    bool closeStdout = false;                 // start the child with standard output closed
+    bool dropStdoutAfterFirstLine = false;    // close our end of the pipe, as `| head -1` does
+    unsigned long long addressSpaceLimit = 0; // bytes the child may map (RLIMIT_AS); 0: no limit
     // Called about every 50 ms while the child runs, with what it has printed so far; once it
     // returns true it is not called again.
     std::function<bool(int pid, const std::string& out)> whileRunning;

@@ -4,7 +4,7 @@
 // HOLD_MS the clock stops there and the show draws that moment until it is ended from
 // outside (a key, a signal).
 #include "platform/clock_virtual.h"
-#include "shell/startup.h"
+#include "shell/guarded.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,5 +19,5 @@ int main(int argc, char** argv) {
     if (*rest == ':')
         setVirtualClockLimit(static_cast<std::uint32_t>(std::strtoul(rest + 1, nullptr, 10)));
     argv[1] = argv[0];
-    return runShow(argc - 1, argv + 1);
+    return runShowGuarded(argc - 1, argv + 1);
 }
