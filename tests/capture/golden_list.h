@@ -30,5 +30,10 @@ struct GoldenFrame {
 // Empty result when every line is good, otherwise the first bad line's number and fault.
 std::string parseGoldenList(const std::string& text, std::vector<GoldenFrame>& frames);
 
+// tests/golden/fill: the frame stretched over a 256x144 frame (--aspect fill, 5 fps) at
+// these moments, drawn before frames of other shapes kept the 4:3 picture.
+inline constexpr unsigned fillReferenceMs[] = {2000, 36000, 79000};
+inline constexpr const char* fillReferenceFolder = "fill";
+
 // "still-MMMMM.png", the name the capture tool gives the still at ms.
 std::string goldenStillName(unsigned ms);

@@ -51,8 +51,14 @@ TEST(GoldenFrames, TheListAndTheReferencePicturesAgree) {
         EXPECT_EQ(reference.width, goldenWidth) << name;
         EXPECT_EQ(reference.height, goldenHeight) << name;
     }
+    listed.insert(fillReferenceFolder);
     for (const std::string& name : folderEntries(QUORRIN_GOLDEN_DIR))
         EXPECT_TRUE(listed.count(name)) << name << " is in tests/golden but not in frames.txt";
+    // The stretched references have a folder and a list of their own.
+    std::vector<std::string> fillNames;
+    for (const unsigned ms : fillReferenceMs)
+        fillNames.push_back(goldenStillName(ms));
+    EXPECT_EQ(folderEntries(goldenPath(fillReferenceFolder)), fillNames);
 }
 
 TEST(GoldenFrames, EveryReferenceMomentMatchesWithinItsBudget) {

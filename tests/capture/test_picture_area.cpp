@@ -1,6 +1,7 @@
 // Frames that are not 4:3: by default the show's 4:3 picture, drawn as at its own size,
 // between black bars; with --aspect fill the stretched frame of old.
 #include "capture_test_support.h"
+#include "golden_list.h"
 #include "image_compare.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ static const char* const momentNames[] = {"still-02000.png", "still-20000.png", 
                                           "still-79000.png"};
 
 static std::string captureStills(const std::string& name, const std::string& size,
-                                 const char* stills, std::vector<std::string> more = {}) {
+                                 const std::string& stills, std::vector<std::string> more = {}) {
     const std::string folder = freshFolder(name);
     // 5 fps: every run draws the same earlier frames, few of them.
     std::vector<std::string> arguments{"--png",  folder, "--still", stills,
@@ -58,11 +59,15 @@ TEST(CapturePictureArea, FillStretchesThePictureOverTheWholeFrameAsBefore) {
     // the sculpture and its caption, two greeting cards, the title. Compared as the golden
     // frames are, loosely enough for another driver and far too tightly for bars or a 4:3
     // projection.
-    const std::string fill =
-        captureStills("fill", "256x144", "2000,36000,79000", {"--aspect", "fill"});
-    const std::string keep = captureStills("keep", "256x144", "2000,36000,79000");
-    for (const char* name : {"still-02000.png", "still-36000.png", "still-79000.png"}) {
-        const RgbImage reference = loadPng(std::string(QUORRIN_GOLDEN_DIR) + "/fill/" + name);
+    std::string fillMoments;
+    for (const unsigned ms : fillReferenceMs)
+        fillMoments += (fillMoments.empty() ? "" : ",") + std::to_string(ms);
+    const std::string fill = captureStills("fill", "256x144", fillMoments, {"--aspect", "fill"});
+    const std::string keep = captureStills("keep", "256x144", fillMoments);
+    for (const unsigned ms : fillReferenceMs) {
+        const std::string name = goldenStillName(ms);
+        const RgbImage reference =
+            loadPng(std::string(QUORRIN_GOLDEN_DIR) + "/" + fillReferenceFolder + "/" + name);
         const ImageDifference filled = compareImages(reference, loadPng(fill + "/" + name), 40);
         EXPECT_LE(filled.unmatched, 0.01) << name;
         EXPECT_LE(filled.meanShift, 4) << name;
