@@ -218,3 +218,57 @@ TEST(ViewerControls, JumpsLandOnTheirMomentsWithTheMusicFromThere) {
         if (found != std::string::npos) searchFrom = found + runBytes;
     }
 }
+
+// The screen once the stepped show holds its moment (printing heldLine) and has drawn it a
+// while; keys, each with the progress line it must bring, are pressed first, one by one,
+// from the moment the clock holds (printing startLine).
+static ScreenPixels heldScreen(const std::string& clock, const char* startLine,
+                               const std::vector<std::pair<const char*, const char*>>& keys,
+                               const char* heldLine) {
+    const std::string folder =
+        ::testing::TempDir() + "quorrin-screen-" + std::to_string(getpid()) + "-" + clock;
+    fs::create_directories(folder);
+    VirtualScreen screen = startVirtualScreen("1280x1024x24", folder);
+    ScreenPixels shown;
+    if (screen.display.empty()) return shown;
+    ProcessOptions options;
+    options.env = {"DISPLAY=" + screen.display};
+    std::size_t next = 0;
+    double heldSince = -1;
+    options.whileRunning = [&](int pid, const std::string& out) {
+        const char* want = next == 0 ? startLine : keys[next - 1].second;
+        if (lastLine(out) != want) return false;
+        if (next < keys.size()) {
+            pressKey(screen.display, keys[next++].first);
+            return false;
+        }
+        if (lastLine(out) != heldLine) return false;
+        if (heldSince < 0) heldSince = secondsNow();
+        if (secondsNow() - heldSince < 1) return false; // the frames reach the screen
+        shown = readScreenFile(folder);
+        kill(pid, SIGTERM);
+        return true;
+    };
+    const ProcessResult run = runProcess({QUORRIN_STEPPED_EXE, clock, "-w"}, options);
+    stopVirtualScreen(screen);
+    fs::remove_all(folder);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return shown;
+}
+
+TEST(ViewerControls, AJumpBackFromScene3RedrawsScene1AsAFreshRunDoes) {
+    // Held at 40 000 ms in scene 3, five steps back land at 15 000 ms in scene 1; a fresh
+    // run holds that moment itself. Both windows stand at the same place on their screens.
+    const ScreenPixels jumped = heldScreen("500:40000", "0.396450",
+                                           {{"Left", "0.100592"},
+                                            {"Left", "0.802395"},
+                                            {"Left", "0.502994"},
+                                            {"Left", "0.203593"},
+                                            {"Left", "0.903614"}},
+                                           "0.903614");
+    const ScreenPixels fresh = heldScreen("500:15000", "0.903614", {}, "0.903614");
+    ASSERT_EQ(jumped.width, 1280);
+    ASSERT_EQ(fresh.width, 1280);
+    EXPECT_TRUE(std::any_of(fresh.rgb.begin(), fresh.rgb.end(), [](std::uint8_t c) { return c; }));
+    EXPECT_TRUE(jumped.rgb == fresh.rgb) << "the jumped-to frame differs from a fresh run's";
+}
