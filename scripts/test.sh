@@ -13,9 +13,10 @@ run_suite() {
     shift
     cmake -S . -B "$dir" "$@" >/dev/null
     cmake --build "$dir" -j"$jobs"
-    # One virtual X server, wide enough for the window at its usual place, for the whole run.
-    # The packages have a step of their own, below.
-    xvfb-run -a -s "-screen 0 2048x1024x24" \
+    # One virtual X server, wide enough for the window at its usual place, for the whole run;
+    # -noreset, or it resets whenever no test happens to be connected and turns away the
+    # next one that connects during the reset. The packages have a step of their own, below.
+    xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
         ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800 -LE package
 }
 
@@ -29,6 +30,6 @@ CC=clang CXX=clang++ cmake -S tests/fuzz -B build-fuzz -DQUORRIN_PICTURES="$PWD/
 cmake --build build-fuzz -j"$jobs"
 ctest --test-dir build-fuzz --output-on-failure
 echo "== packages: install, .deb and archive from the release build =="
-xvfb-run -a -s "-screen 0 2048x1024x24" \
+xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
     ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L package
 echo "Packages: $(ls build/packages/DEB/*.deb build/packages/TGZ/*.tar.gz | tr '\n' ' ')"

@@ -13,8 +13,10 @@ VirtualScreen startVirtualScreen(const char* geometry, const std::string& frameb
     if (pipe(ready) != 0) return screen;
     // The server writes its display number to the pipe once it accepts connections.
     const std::string fd = std::to_string(ready[1]);
-    std::vector<const char*> args{"Xvfb", "-displayfd", fd.c_str(),  "-screen",
-                                  "0",    geometry,     "-nolisten", "tcp"};
+    // -noreset: by default the server resets when its last client leaves, and a program
+    // connecting during the reset is turned away; runs here come one after another.
+    std::vector<const char*> args{"Xvfb",   "-displayfd", fd.c_str(), "-screen", "0",
+                                  geometry, "-nolisten",  "tcp",      "-noreset"};
     if (!framebufferFolder.empty()) {
         args.push_back("-fbdir");
         args.push_back(framebufferFolder.c_str());
