@@ -8,6 +8,20 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs="$(nproc)"
 
+# Every test's scratch files go into one folder for the run instead of straight into /tmp:
+# removed when the whole run passes, kept and named when it fails, for a look at what the
+# failing test left behind.
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/quorrin-tests.XXXXXX")"
+export TEST_TMPDIR="$scratch/"
+keep_or_remove_scratch() {
+    if [ "$1" -eq 0 ]; then
+        rm -rf "$scratch"
+    else
+        echo "The tests' scratch files are kept in $scratch" >&2
+    fi
+}
+trap 'keep_or_remove_scratch $?' EXIT
+
 run_suite() {
     local dir="$1"
     shift
