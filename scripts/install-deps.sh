@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the show needs to build, run, be tested and be packaged (the
-# .deb's dependencies come from dpkg-shlibdeps, which needs file; lintian and
-# desktop-file-validate check it); skips what is already there. Uses sudo when not run as
-# root.
+# Installs the Debian packages a script needs, in groups, and skips what is already there:
+#   build     compilers, libraries and fonts to build the show, its capture tool and data
+#   headless  a virtual X server and ffmpeg, to play (render) the show without a display
+#   test      the test suite's tools: GoogleTest, X utilities, clang's fuzzer runtime, and
+#             what checks the packages (dpkg-shlibdeps needs file; lintian and
+#             desktop-file-validate check the .deb)
+# With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(
-    build-essential cmake pkg-config git
-    freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
-    libsdl2-dev libfreetype-dev fonts-dejavu-core libpng-dev
-    googletest libgtest-dev
-    xvfb xauth x11-utils xdotool
-    ffmpeg
-    clang libclang-rt-14-dev
-    dpkg-dev file lintian desktop-file-utils
-)
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(build headless test)
+packages=()
+for group in "${groups[@]}"; do
+    case "$group" in
+        build) packages+=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev
+                          libgl1-mesa-dri libsdl2-dev libfreetype-dev fonts-dejavu-core
+                          libpng-dev) ;;
+        headless) packages+=(xvfb xauth ffmpeg) ;;
+        test) packages+=(git googletest libgtest-dev x11-utils xdotool clang libclang-rt-14-dev
+                         dpkg-dev file lintian desktop-file-utils) ;;
+        *) echo "usage: $0 [build|headless|test]..." >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

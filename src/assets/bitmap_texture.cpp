@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
 #include <new>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 static void reportLoadFailure(const char* path) {
@@ -62,8 +65,20 @@ static bool uploadRanOutOfMemory() {
     return outOfMemory;
 }
 
+// Opens a regular file only: a named pipe would wait for a writer for ever, a device could
+// hand out endless bytes. Null, with errno set, otherwise.
+static std::FILE* openPictureFile(const char* path) {
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    std::FILE* file = nullptr;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = fdopen(fd, "rb");
+    if (file == nullptr) close(fd);
+    return file;
+}
+
 GLuint loadBitmapTexture(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = openPictureFile(path);
     if (file == nullptr) {
         reportLoadFailure(path);
         return missingTexture;

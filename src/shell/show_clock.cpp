@@ -9,6 +9,7 @@ unsigned demoFlags;
 static std::uint32_t demoStartReading;
 static bool paused;
 static double pausedShowMs;
+static double lastReadShowMs; // the show time the clock gave at its latest reading
 
 static void latchStart() {
     if ((demoFlags & demoStartLatched) != 0) return;
@@ -20,7 +21,12 @@ static void latchStart() {
 double showTimeNow() {
     if (paused) return pausedShowMs;
     latchStart();
-    return elapsedBetween(demoStartReading, readClockMs());
+    lastReadShowMs = elapsedBetween(demoStartReading, readClockMs());
+    return lastReadShowMs;
+}
+
+double showTimeAtLastReading() {
+    return paused ? pausedShowMs : lastReadShowMs;
 }
 
 void setShowTime(std::uint32_t showMs) {
@@ -30,6 +36,7 @@ void setShowTime(std::uint32_t showMs) {
     }
     // Unsigned arithmetic: the origin may lie before the counter's last wrap.
     demoStartReading = readClockMs() - showMs;
+    lastReadShowMs = showMs;
     demoStartMs = demoStartReading;
     demoFlags |= demoStartLatched;
 }

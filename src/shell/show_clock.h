@@ -13,6 +13,10 @@ inline constexpr unsigned demoStartLatched = 1u;
 // every call then takes another. While paused, the paused moment without reading the clock.
 double showTimeNow();
 
+// The show time as of the clock's latest reading (or the latest one set), without reading
+// it again: a run stepped by a virtual clock must not move on for being asked.
+double showTimeAtLastReading();
+
 // From now on the clock reads showMs (while paused: the paused moment becomes showMs).
 void setShowTime(std::uint32_t showMs);
 
