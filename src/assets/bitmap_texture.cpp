@@ -65,23 +65,20 @@ static bool uploadRanOutOfMemory() {
     return outOfMemory;
 }
 
-// Opens a regular file only: a named pipe would wait for a writer for ever, a device could
-// hand out endless bytes. Null, with errno set, otherwise.
-static std::FILE* openPictureFile(const char* path) {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return nullptr;
-    struct stat info {};
-    std::FILE* file = nullptr;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = fdopen(fd, "rb");
-    if (file == nullptr) close(fd);
-    return file;
-}
-
 GLuint loadBitmapTexture(const char* path) {
-    std::FILE* file = openPictureFile(path);
-    if (file == nullptr) {
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
         reportLoadFailure(path);
         return missingTexture;
+    }
+    // Only a regular file holds a picture: a named pipe would wait for a writer for ever, a
+    // device could hand out endless bytes, a folder has none.
+    struct stat info {};
+    std::FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        close(fd);
+        reportLoadFailure(path);
+        return 0;
     }
     DecodedBitmap picture;
     const bool decoded = readPicture(file, picture);

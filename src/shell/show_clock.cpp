@@ -6,7 +6,6 @@
 double demoStartMs;
 unsigned demoFlags;
 
-static std::uint32_t demoStartReading;
 static bool paused;
 static double pausedShowMs;
 static double lastReadShowMs; // the show time the clock gave at its latest reading
@@ -14,14 +13,18 @@ static double lastReadShowMs; // the show time the clock gave at its latest read
 static void latchStart() {
     if ((demoFlags & demoStartLatched) != 0) return;
     demoFlags |= demoStartLatched;
-    demoStartReading = readClockMs();
-    demoStartMs = demoStartReading;
+    demoStartMs = readClockMs();
+}
+
+// The origin is a reading of the 32-bit counter, held exactly in the double.
+static std::uint32_t startReading() {
+    return static_cast<std::uint32_t>(demoStartMs);
 }
 
 double showTimeNow() {
     if (paused) return pausedShowMs;
     latchStart();
-    lastReadShowMs = elapsedBetween(demoStartReading, readClockMs());
+    lastReadShowMs = elapsedBetween(startReading(), readClockMs());
     return lastReadShowMs;
 }
 
@@ -35,9 +38,8 @@ void setShowTime(std::uint32_t showMs) {
         return;
     }
     // Unsigned arithmetic: the origin may lie before the counter's last wrap.
-    demoStartReading = readClockMs() - showMs;
+    demoStartMs = static_cast<std::uint32_t>(readClockMs() - showMs);
     lastReadShowMs = showMs;
-    demoStartMs = demoStartReading;
     demoFlags |= demoStartLatched;
 }
 
