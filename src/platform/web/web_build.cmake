@@ -1,0 +1,61 @@
+# The browser build, included from the top-level CMakeLists.txt under emscripten
+# (emcmake cmake -S . -B build-web): the show's own sources, unchanged, with the web platform
+# pieces in place of the native ones, laid out as a static site in build-web/site/.
+
+set(QUORRIN_WEB_DIR ${CMAKE_SOURCE_DIR}/src/platform/web)
+set(QUORRIN_DATA_DIR ${CMAKE_BINARY_DIR}/data)
+set(QUORRIN_SITE_DIR ${CMAKE_BINARY_DIR}/site)
+
+# The pictures and the soundtrack are drawn at build time by the native tools; a host build
+# of tools/ makes them into data/, as the native build does.
+include(ExternalProject)
+ExternalProject_Add(quorrin_host_data
+    SOURCE_DIR ${QUORRIN_WEB_DIR}/host_tools
+    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+    CMAKE_ARGS -DQUORRIN_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DQUORRIN_DATA_DIR=${QUORRIN_DATA_DIR}
+               -DCMAKE_BUILD_TYPE=Release
+    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav)
+
+# The scenes, the drawing kit, the pictures' loader and the shell, as the native show has
+# them; only the native full-screen picture routes stay out (see picture_frame_stand_in.cpp).
+file(GLOB QUORRIN_SHARED_SOURCES CONFIGURE_DEPENDS
+     src/shell/*.cpp src/assets/*.cpp src/draw/*.cpp src/scenes/*.cpp)
+list(FILTER QUORRIN_SHARED_SOURCES EXCLUDE
+     REGEX "src/shell/(main|picture_frame|picture_framebuffer)\\.cpp$")
+file(GLOB QUORRIN_WEB_SOURCES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/*.cpp)
+
+# Debian's emscripten finds its JavaScript parser through Debian's node modules when it
+# optimises at link time.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+add_executable(quorrin-web ${QUORRIN_SHARED_SOURCES} ${QUORRIN_WEB_SOURCES}
+                           src/platform/message_stderr.cpp src/platform/music_silent.cpp)
+# The GL, GLU and GLUT header stand-ins come before emscripten's own.
+target_include_directories(quorrin-web BEFORE PRIVATE ${QUORRIN_WEB_DIR}/include src)
+target_compile_options(quorrin-web PRIVATE -fexceptions)
+target_link_options(quorrin-web PRIVATE
+    -fexceptions
+    -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
+    -sALLOW_MEMORY_GROWTH=1
+    "SHELL:--preload-file ${QUORRIN_DATA_DIR}/image@image"
+    "SHELL:--preload-file ${QUORRIN_DATA_DIR}/quorrin.wav@quorrin.wav")
+set_target_properties(quorrin-web PROPERTIES
+    OUTPUT_NAME quorrin
+    SUFFIX .js
+    RUNTIME_OUTPUT_DIRECTORY ${QUORRIN_SITE_DIR}
+    LINK_DEPENDS ${QUORRIN_DATA_DIR}/quorrin.wav)
+add_dependencies(quorrin-web quorrin_host_data)
+
+# The page: emscripten's own HTML page is not used; the project's is copied beside the code.
+file(GLOB QUORRIN_PAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/*)
+set(QUORRIN_PAGE_OUTPUTS)
+foreach(file ${QUORRIN_PAGE_FILES})
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/${name}
+                       COMMAND ${CMAKE_COMMAND} -E copy ${file} ${QUORRIN_SITE_DIR}/${name}
+                       DEPENDS ${file})
+    list(APPEND QUORRIN_PAGE_OUTPUTS ${QUORRIN_SITE_DIR}/${name})
+endforeach()
+add_custom_target(quorrin_web_page ALL DEPENDS ${QUORRIN_PAGE_OUTPUTS})

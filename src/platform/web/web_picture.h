@@ -1,0 +1,10 @@
+// Where the show's picture goes on the canvas: the canvas fills the browser window at its
+// device pixels, and the 4:3 picture sits in it as large as fits, centred between black
+// bars, as the native full screen places it on a wide screen.
+#pragma once
+#include "shell/picture_area.h"
+
+// Places the picture in a canvas of this many pixels and sizes its framebuffer.
+PictureArea fitPictureToCanvas(int canvasWidth, int canvasHeight);
+// Puts the finished picture on the canvas (GLUT's buffer swap).
+void showPicture();
