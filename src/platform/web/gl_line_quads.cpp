@@ -10,8 +10,22 @@ static int snap(float windowCoordinate) {
     return static_cast<int>(std::lrint(subpixelSteps * (windowCoordinate - 0.5f)));
 }
 
+// Browsers position edges more coarsely: SwiftShader, the browser's software WebGL, in
+// 1/16 pixel. An edge is moved up from Mesa's 1/256 to the next 1/16, on which pixel
+// centres lie too, so every pixel centre stays on the same side of an upright or level edge,
+// a centre on the edge included (both count it in on left and lower edges).
+static constexpr int rasterSteps = 16;
+
 static float unsnap(int steps) {
     return static_cast<float>(steps) / subpixelSteps + 0.5f;
+}
+
+static float toRasterGrid(int steps) {
+    const int fromEdgeOfPixelZero = steps + static_cast<int>(subpixelSteps) / 2;
+    constexpr int ratio = static_cast<int>(subpixelSteps) / rasterSteps;
+    const int up = fromEdgeOfPixelZero >= 0 ? (fromEdgeOfPixelZero + ratio - 1) / ratio
+                                            : -((-fromEdgeOfPixelZero) / ratio);
+    return static_cast<float>(up) / rasterSteps;
 }
 
 static bool nonNegative(float value) {
@@ -142,14 +156,20 @@ LineQuad lineQuad(const WindowVertex& from, const WindowVertex& to, float width)
     const int cornerMajor[4] = {major[0], major[1], major[1], major[0]};
     const int cornerMinor[4] = {minor[0] - halfWidth, minor[1] - halfWidth, minor[1] + halfWidth,
                                 minor[0] + halfWidth};
-    const float fromMajor = yMajor ? from.y : from.x;
-    const float span = (yMajor ? to.y : to.x) - fromMajor;
+    // Measured from the end that comes first whichever way the line was given, so that an
+    // edge two faces share gets the very same depths both times (the second then loses the
+    // depth test everywhere, as in Mesa, instead of here and there).
+    const float firstMajor = yMajor ? first->y : first->x;
+    const float span = (yMajor ? second->y : second->x) - firstMajor;
+    // The ends are always upright (or level) edges; the sides only when the line is level.
+    const bool levelSides = minor[0] == minor[1];
     LineQuad quad{false, {}};
     for (int i = 0; i < 4; ++i) {
-        const float cMajor = unsnap(cornerMajor[i]), cMinor = unsnap(cornerMinor[i]);
+        const float cMajor = toRasterGrid(cornerMajor[i]);
+        const float cMinor = levelSides ? toRasterGrid(cornerMinor[i]) : unsnap(cornerMinor[i]);
         const float x = yMajor ? cMinor : cMajor;
         const float y = yMajor ? cMajor : cMinor;
-        quad.corners[i] = attributesAt(from, to, (cMajor - fromMajor) / span, x, y);
+        quad.corners[i] = attributesAt(*first, *second, (cMajor - firstMajor) / span, x, y);
     }
     // Wound counter-clockwise, so culling, which never applies to lines, keeps it.
     const float twiceArea =

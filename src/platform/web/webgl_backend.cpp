@@ -28,7 +28,10 @@ in vec4 vertexColour;
 in vec2 vertexTexCoord;
 out vec4 fragmentColour;
 void main() {
-    fragmentColour = textured ? vertexColour * texture(picture, vertexTexCoord) : vertexColour;
+    vec4 colour = textured ? vertexColour * texture(picture, vertexTexCoord) : vertexColour;
+    // Mesa blends 8-bit colours: the fragment is rounded to 8 bits before it is multiplied
+    // and added, where WebGL would blend it at full precision.
+    fragmentColour = floor(colour * 255.0 + 0.5) / 255.0;
 }
 )";
 
