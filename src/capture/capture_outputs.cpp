@@ -5,7 +5,6 @@
 #include "capture/encoder_command.h"
 #include "capture/encoder_process.h"
 #include "capture/image.h"
-#include "capture/interrupt.h"
 #include "capture/offscreen.h"
 #include "capture/output_files.h"
 #include "capture/png_file.h"
@@ -13,6 +12,7 @@
 #include "capture/progress.h"
 #include "capture/progress_report.h"
 #include "capture/storyboard.h"
+#include "platform/quit_signals.h"
 #include "shell/music_routines.h"
 #include "shell/scene_table.h"
 
@@ -31,7 +31,7 @@ int reportFailure(const std::string& message) {
 [[noreturn]] static void stopForInterrupt(const std::string& what) {
     discardPendingFile();
     std::fprintf(stderr, "quorrin-capture: interrupted; %s\n", what.c_str());
-    dieOfInterrupt();
+    dieOfQuitSignal();
 }
 
 // The target as messages name it.
@@ -151,7 +151,7 @@ int writeMp4(const CaptureOptions& options, const std::vector<FrameStep>& plan,
         return reportFailure(failure);
     }
     const int status = finishEncoder(encoder);
-    if (interruptSignal() != 0) stopForInterrupt(interrupted);
+    if (quitSignal() != 0) stopForInterrupt(interrupted);
     if (status != 0) {
         const std::string failure = "ffmpeg failed (exit status " + std::to_string(status) +
                                     ", its messages are above); " + lost();

@@ -5,10 +5,10 @@
 #include "capture/data_folder.h"
 #include "capture/encoder_process.h"
 #include "capture/frame_times.h"
-#include "capture/interrupt.h"
 #include "capture/offscreen.h"
 #include "capture/output_files.h"
-#include "shell/callbacks.h"
+#include "platform/quit_signals.h"
+#include "shell/projection.h"
 #include "shell/startup.h"
 
 #include <cstdio>
@@ -107,7 +107,7 @@ int runCapture(int argc, char** argv) {
     initDemo();
     // The show sets up its projection for the picture's size, not the window's.
     reshape(picture.width, picture.height);
-    installInterruptHandlers();
+    installQuitSignals();
 
     switch (options.mode) {
     case CaptureMode::png:

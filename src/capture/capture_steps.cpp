@@ -1,11 +1,10 @@
 #include "capture/capture_steps.h"
 
-#include "capture/interrupt.h"
 #include "capture/offscreen.h"
 #include "capture/process_stats.h"
 #include "capture/progress_report.h"
 #include "platform/clock_virtual.h"
-#include "scenes/frame_carry.h"
+#include "platform/quit_signals.h"
 #include "shell/sequencer.h"
 #include "shell/show_state.h"
 
@@ -27,20 +26,16 @@ StepsOutcome drawSteps(const std::vector<FrameStep>& plan, bool finishEach,
     setShowTime(0);
     startProgress(keptCount(plan));
     std::uint32_t done = 0;
-    bool carried = false; // frames stepped without drawing since the last drawn one
     for (const FrameStep& step : plan) {
         if (!step.kept) {
             advanceShowFrame(step.ms);
-            carried = true;
             continue;
         }
-        if (interruptSignal() != 0) {
+        if (quitSignal() != 0) {
             endProgress();
             return StepsOutcome::interrupted;
         }
         const auto start = std::chrono::steady_clock::now();
-        if (carried) restoreCarriedGlState();
-        carried = false;
         setVirtualClockMs(step.ms);
         bindOffscreen();
         display();
@@ -51,7 +46,7 @@ StepsOutcome drawSteps(const std::vector<FrameStep>& plan, bool finishEach,
         if (firstFrameMs < 0) firstFrameMs = msSinceProcessStart();
         if (!keep(step, drawMs)) {
             endProgress();
-            return interruptSignal() != 0 ? StepsOutcome::interrupted : StepsOutcome::failed;
+            return quitSignal() != 0 ? StepsOutcome::interrupted : StepsOutcome::failed;
         }
         reportProgress(++done);
     }

@@ -1,6 +1,6 @@
 #include "capture/encoder_process.h"
 
-#include "capture/interrupt.h"
+#include "platform/quit_signals.h"
 
 #include <cerrno>
 #include <csignal>
@@ -81,7 +81,7 @@ std::string startEncoder(const std::vector<std::string>& arguments, int readFd,
 
 WriteResult writeToEncoder(EncoderProcess& encoder, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
-        if (interruptSignal() != 0) return WriteResult::interrupted;
+        if (quitSignal() != 0) return WriteResult::interrupted;
         const ssize_t written = write(encoder.framesFd, data, size);
         if (written < 0) {
             if (errno == EINTR) continue;

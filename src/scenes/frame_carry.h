@@ -1,12 +1,14 @@
 // What a frame leaves in GL for the frames after it, besides its picture: the grey the next
-// frame is cleared with, and where light 0 stands. Each scene's step keeps these up to date,
-// so that a show carried forward without drawing can put GL back as a drawn run leaves it.
+// frame is cleared with, and where light 0 stands. Each scene's step keeps these up to date
+// and every frame sets them in GL before it clears, so a frame drawn after a jump, or after
+// frames that were only stepped, starts from the state a drawn run would have left.
 #pragma once
+#include <GL/gl.h>
 
 extern float carriedClearGrey;  // black at start-up
 extern bool carriedLightPlaced; // light 0 given scene 4's last position; false: GL's default
 
 // Back to start-up: black, and light 0 at GL's default position.
 void resetCarriedGlState();
-// Sets the clear colour and light 0's position as the carried values say (GL context needed).
-void restoreCarriedGlState();
+// Light 0's position as the carried values say, to be given under the identity modelview.
+const GLfloat* carriedLightPosition();

@@ -1,8 +1,8 @@
 #include "shell/picture_frame.h"
 
-#include "shell/callbacks.h"
 #include "shell/picture_area.h"
 #include "shell/picture_framebuffer.h"
+#include "shell/projection.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>

@@ -1,6 +1,7 @@
 #include "shell/sequencer.h"
 
 #include "draw/render_state.h"
+#include "scenes/frame_carry.h"
 #include "shell/music_routines.h"
 #include "shell/picture_frame.h"
 #include "shell/scene_routines.h"
@@ -16,8 +17,13 @@ void display() {
     const double elapsedMs = showTimeNow();
 
     beginPictureFrame();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // What the frames before left in GL, as the scenes' steps carried it: a frame after a
+    // jump, or after frames only stepped, starts where a drawn run would have. Light 0 is
+    // given under the identity, as scene 4 gives it.
+    glClearColor(carriedClearGrey, carriedClearGrey, carriedClearGrey, 1);
     glLoadIdentity();
+    glLightfv(GL_LIGHT0, GL_POSITION, carriedLightPosition());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     const int scene = chooseScene(elapsedMs);
     if (scene == 0) endShow();

@@ -2,11 +2,13 @@
 
 #include "assets/texture_set.h"
 #include "draw/random.h"
-#include "shell/callbacks.h"
+#include "platform/quit_signals.h"
 #include "shell/display_mode.h"
+#include "shell/frame_loop.h"
 #include "shell/guarded.h"
 #include "shell/music_routines.h"
 #include "shell/picture_frame.h"
+#include "shell/projection.h"
 #include "shell/sequencer.h"
 #include "shell/viewer_controls.h"
 
@@ -70,6 +72,7 @@ int runShow(int argc, char** argv) {
     glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
     glutIdleFunc(guarded<idle>);
     glutSpecialFunc(guarded<specialKey, int, int, int>); // the viewer's jump keys
+    glutWindowStatusFunc(guarded<windowStatus, int>);
     initDemo();
     installQuitSignals();
     glutMainLoop();

@@ -1,8 +1,6 @@
 #include "shell/viewer_controls.h"
 
-#include "scenes/frame_carry.h"
-#include "shell/callbacks.h"
-#include "shell/guarded.h"
+#include "shell/frame_loop.h"
 #include "shell/music_routines.h"
 #include "shell/scene_table.h"
 #include "shell/sequencer.h"
@@ -14,38 +12,30 @@
 
 // A jump lands where a run at this rate from the start would be.
 static constexpr unsigned jumpFrameRate = 60;
-// While paused nothing is drawn and GLUT sleeps until an event; this slow timer only notices
-// a quit signal, which does not wake GLUT by itself.
-static constexpr unsigned pausedQuitPollMs = 100;
-static int pauseCount;
 
-static void whilePaused(int pause) {
-    if (quitWasRequested()) std::exit(0);
-    // A timer of an earlier pause, resumed since, ends here.
-    if (showTimePaused() && pause == pauseCount)
-        glutTimerFunc(pausedQuitPollMs, guarded<whilePaused, int>, pause);
+void keyboard(unsigned char key, int, int) {
+    if (key == 27) std::exit(0);
+    if (key == ' ') togglePause();
 }
 
 void togglePause() {
     if (!showTimePaused()) {
         pauseShowTime();
         pauseMusic();
-        glutIdleFunc(nullptr);
-        glutTimerFunc(pausedQuitPollMs, guarded<whilePaused, int>, ++pauseCount);
-        return;
+    } else {
+        resumeShowTime();
+        playMusicFrom(static_cast<std::uint32_t>(showTimeNow()));
     }
-    resumeShowTime();
-    playMusicFrom(static_cast<std::uint32_t>(showTimeNow()));
-    glutIdleFunc(guarded<idle>);
+    updateFrameLoop();
 }
 
 static void jumpTo(std::uint32_t showMs) {
     if (showMs >= showEndMs) endShow();
     carryShowTo(showMs, jumpFrameRate);
-    restoreCarriedGlState();
     setShowTime(showMs);
     // Paused, the music waits for the resume, which starts it from the paused moment.
     if (!showTimePaused()) playMusicFrom(showMs);
+    updateFrameLoop(); // a show that stands still looks at its new time
     glutPostRedisplay();
 }
 

@@ -3,6 +3,10 @@
 // second of its start), Page Down to the next scene, Home to the start of the show.
 #pragma once
 
+// GLUT's keyboard callback: Esc ends the show at once (status 0, the music left as it is);
+// Space pauses and resumes. Every other key is ignored.
+void keyboard(unsigned char key, int x, int y);
+
 // Space: pauses the show time and the music, and lets the process sleep; or resumes both
 // from the paused moment.
 void togglePause();

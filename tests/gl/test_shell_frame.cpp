@@ -2,7 +2,7 @@
 #include "draw/random.h"
 #include "gl_test_support.h"
 #include "platform/clock_virtual.h"
-#include "shell/callbacks.h"
+#include "shell/projection.h"
 #include "shell/sequencer.h"
 
 #include <GL/glu.h>

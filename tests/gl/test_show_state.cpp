@@ -144,13 +144,11 @@ TEST(ShowState, AJumpBackFromScene5DrawsScene1AsTheRunFromTheStartDid) {
     // scene 5 with its grey clear colour.
     for (const std::uint32_t later : {60000u, 72000u}) {
         carryShowTo(later, 60);
-        restoreCarriedGlState();
         drawShowFrameAt(later);
     }
     const std::vector<std::uint8_t> inScene5 = readFramebuffer();
 
     carryShowTo(moment, 60);
-    restoreCarriedGlState();
     drawShowFrameAt(moment);
     ::testing::internal::GetCapturedStdout();
     EXPECT_NE(inScene5, fromStart);

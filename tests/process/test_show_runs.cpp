@@ -4,6 +4,7 @@
 #include "virtual_screen.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
@@ -126,6 +127,47 @@ TEST(ShowRun, TheRealShowPlaysEightySecondsOfWallClockEvenAcrossAStall) {
     EXPECT_LT(std::atof(lines.front().c_str()), 0.01);
     // Five seconds of scene 2 are about 0.3 of its progress, skipped in one frame.
     EXPECT_GT(largestJump, 0.25);
+}
+
+TEST(ShowRun, AHiddenWindowStillEndsAtEightySecondsWithItsMusic) {
+    // Unmapped a few seconds in, as a window manager minimises a window: GLUT draws nothing
+    // from then on, yet the show must end on time and close its music.
+    VirtualScreen screen = startVirtualScreen();
+    ASSERT_FALSE(screen.display.empty()) << "no virtual X server";
+    const std::string audio =
+        ::testing::TempDir() + "quorrin-hidden-" + std::to_string(getpid()) + ".raw";
+    ProcessOptions options;
+    options.env = {"DISPLAY=" + screen.display, "SDL_AUDIODRIVER=disk",
+                   "SDL_DISKAUDIOFILE=" + audio};
+    options.timeoutSeconds = 300;
+    double firstFrame = -1, hiddenAt = -1;
+    const auto started = std::chrono::steady_clock::now();
+    options.whileRunning = [&](int, const std::string& out) {
+        const double now =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        if (firstFrame < 0 && !out.empty()) firstFrame = now;
+        if (firstFrame < 0 || now - firstFrame < 3) return false;
+        const std::string unmap = "DISPLAY=" + screen.display +
+                                  " xdotool search --name '^quorrin$' windowunmap >/dev/null 2>&1";
+        hiddenAt = std::system(unmap.c_str()) == 0 ? now : -2;
+        return true;
+    };
+    const ProcessResult run = runProcess({QUORRIN_SHOW_EXE, "-w"}, options);
+    stopVirtualScreen(screen);
+    ASSERT_GT(hiddenAt, 0) << "the window could not be unmapped";
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    // The first frame is seen within one poll of its line; the end within a second of 80 s.
+    EXPECT_NEAR(run.seconds - firstFrame, 80.0, 1.0);
+    // The last line was drawn before the window went; nothing is drawn after it.
+    EXPECT_LT(std::atof(splitLines(run.out).back().c_str()) * 16600,
+              (hiddenAt - firstFrame + 1) * 1000);
+    // The disk driver writes in real time while the device is open: the music played on
+    // to the end. 44.1 kHz, 16-bit stereo.
+    const double musicSeconds = (fs::exists(audio) ? fs::file_size(audio) : 0) / (44100.0 * 4);
+    fs::remove(audio);
+    EXPECT_GT(musicSeconds, 75.0);
 }
 
 TEST(ShowRun, ALostReaderOfTheProgressLinesDoesNotStopTheShow) {

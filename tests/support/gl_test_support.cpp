@@ -1,7 +1,7 @@
 #include "gl_test_support.h"
 
 #include "platform/clock_virtual.h"
-#include "shell/callbacks.h"
+#include "shell/projection.h"
 #include "shell/sequencer.h"
 #include "shell/startup.h"
 

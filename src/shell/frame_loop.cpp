@@ -1,0 +1,64 @@
+#include "shell/frame_loop.h"
+
+#include "platform/quit_signals.h"
+#include "shell/guarded.h"
+#include "shell/scene_table.h"
+#include "shell/sequencer.h"
+#include "shell/show_clock.h"
+
+#include <GL/freeglut.h>
+#include <cstdint>
+#include <cstdlib>
+
+// Often enough to answer Ctrl-C at once to a person, rarely enough to cost nothing.
+static constexpr int watchPollMs = 100;
+
+static std::uint32_t unseenWindows; // a bit for each window id not seen on the screen
+static bool watching;
+// GLUT's elapsed time at which the show's end may have come: its clock is read only then,
+// so a show that stands still for a while reads it no more often than a drawn one.
+static int endDueAtMs;
+
+static bool drawingFrames() {
+    return unseenWindows == 0 && !showTimePaused();
+}
+
+void idle() {
+    if (quitSignal() != 0) std::exit(0);
+    glutPostRedisplay();
+}
+
+static void watchWhileNotDrawing(int) {
+    if (quitSignal() != 0) std::exit(0);
+    if (drawingFrames()) {
+        watching = false;
+        return;
+    }
+    if (!showTimePaused() && glutGet(GLUT_ELAPSED_TIME) >= endDueAtMs) {
+        const double now = showTimeNow();
+        if (chooseScene(now) == 0) endShow();
+        endDueAtMs = glutGet(GLUT_ELAPSED_TIME) + static_cast<int>(showEndMs - now);
+    }
+    glutTimerFunc(watchPollMs, guarded<watchWhileNotDrawing, int>, 0);
+}
+
+void updateFrameLoop() {
+    if (drawingFrames()) {
+        glutIdleFunc(guarded<idle>);
+        return;
+    }
+    glutIdleFunc(nullptr);
+    endDueAtMs = 0; // the show time may have moved: look at the first poll
+    if (watching) return;
+    watching = true;
+    glutTimerFunc(watchPollMs, guarded<watchWhileNotDrawing, int>, 0);
+}
+
+void windowStatus(int state) {
+    const std::uint32_t window = 1u << (glutGetWindow() & 31);
+    if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED)
+        unseenWindows |= window;
+    else
+        unseenWindows &= ~window;
+    updateFrameLoop();
+}
