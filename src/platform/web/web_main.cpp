@@ -3,10 +3,10 @@
 // is the shell's own idle loop; the music and the keys come with the running show's page.
 #include "platform/web/page_moment.h"
 #include "platform/web/web_picture.h"
-#include "scenes/frame_carry.h"
-#include "shell/callbacks.h"
 #include "shell/display_mode.h"
+#include "shell/frame_loop.h"
 #include "shell/guarded.h"
+#include "shell/projection.h"
 #include "shell/sequencer.h"
 #include "shell/show_clock.h"
 #include "shell/show_state.h"
@@ -71,7 +71,6 @@ static void startShow(int argc, char** argv) {
 
     const PageMoment moment = momentFromFragment(argc > 1 ? argv[1] : "");
     carryShowTo(moment.ms, carryFrameRate);
-    restoreCarriedGlState();
     if (moment.paused) pauseShowTime(); // before setting it, so it holds exactly there
     setShowTime(moment.ms);
     if (!moment.paused) glutIdleFunc(guarded<idle>);

@@ -1,6 +1,6 @@
 // The GLUT names the show uses. Windows, callbacks and timers are emscripten's own GLUT; the
-// shapes and the game-mode answers are the web platform's (glut_shapes.cpp,
-// glut_web_extras.cpp). Values are freeglut's.
+// shapes, the buffer swap and what emscripten's GLUT lacks are the web platform's
+// (glut_shapes.cpp, web_picture.cpp, glut_web_extras.cpp). Values are freeglut's.
 #pragma once
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -18,6 +18,11 @@ extern "C" {
 #define GLUT_GAME_MODE_ACTIVE 0x0000
 #define GLUT_GAME_MODE_POSSIBLE 0x0001
 #define GLUT_CURSOR_NONE 0x0065
+#define GLUT_ELAPSED_TIME 0x02BC
+
+#define GLUT_HIDDEN 0x0000
+#define GLUT_FULLY_RETAINED 0x0001
+#define GLUT_FULLY_COVERED 0x0003
 
 #define GLUT_KEY_LEFT 0x0064
 #define GLUT_KEY_UP 0x0065
@@ -36,6 +41,7 @@ int glutCreateWindow(const char* title);
 void glutFullScreen(void);
 void glutSetCursor(int cursor);
 int glutGet(GLenum query);
+int glutGetWindow(void);
 
 void glutGameModeString(const char* mode);
 int glutEnterGameMode(void);
@@ -46,6 +52,7 @@ void glutReshapeFunc(void (*callback)(int width, int height));
 void glutKeyboardFunc(void (*callback)(unsigned char key, int x, int y));
 void glutSpecialFunc(void (*callback)(int key, int x, int y));
 void glutIdleFunc(void (*callback)(void));
+void glutWindowStatusFunc(void (*callback)(int state));
 void glutTimerFunc(unsigned int ms, void (*callback)(int value), int value);
 void glutPostRedisplay(void);
 void glutSwapBuffers(void);
