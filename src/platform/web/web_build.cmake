@@ -19,6 +19,20 @@ ExternalProject_Add(quorrin_host_data
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav)
 
+# Debian's emscripten finds its JavaScript parser through Debian's node modules when it
+# optimises at link time.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+set(QUORRIN_WEB_LINK_OPTIONS -fexceptions -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
+                             -sALLOW_MEMORY_GROWTH=1)
+
+# The GL 1.x layer over WebGL2, with GLU and the GLUT shapes: it knows nothing of the show.
+file(GLOB QUORRIN_WEB_GL_SOURCES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/gl/*.cpp)
+add_library(quorrin_web_gl STATIC ${QUORRIN_WEB_GL_SOURCES})
+# The GL, GLU and GLUT header stand-ins come before emscripten's own.
+target_include_directories(quorrin_web_gl BEFORE PUBLIC ${QUORRIN_WEB_DIR}/include
+                                          PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(quorrin_web_gl PUBLIC -fexceptions)
+
 # The scenes, the drawing kit, the pictures' loader and the shell, as the native show has
 # them; only the native full-screen picture routes stay out (see picture_frame_stand_in.cpp).
 file(GLOB QUORRIN_SHARED_SOURCES CONFIGURE_DEPENDS
@@ -27,18 +41,10 @@ list(FILTER QUORRIN_SHARED_SOURCES EXCLUDE
      REGEX "src/shell/(main|picture_frame|picture_framebuffer)\\.cpp$")
 file(GLOB QUORRIN_WEB_SOURCES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/*.cpp)
 
-# Debian's emscripten finds its JavaScript parser through Debian's node modules when it
-# optimises at link time.
-set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 add_executable(quorrin-web ${QUORRIN_SHARED_SOURCES} ${QUORRIN_WEB_SOURCES}
                            src/platform/message_stderr.cpp src/platform/music_silent.cpp)
-# The GL, GLU and GLUT header stand-ins come before emscripten's own.
-target_include_directories(quorrin-web BEFORE PRIVATE ${QUORRIN_WEB_DIR}/include src)
-target_compile_options(quorrin-web PRIVATE -fexceptions)
-target_link_options(quorrin-web PRIVATE
-    -fexceptions
-    -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
-    -sALLOW_MEMORY_GROWTH=1
+target_link_libraries(quorrin-web PRIVATE quorrin_web_gl)
+target_link_options(quorrin-web PRIVATE ${QUORRIN_WEB_LINK_OPTIONS}
     "SHELL:--preload-file ${QUORRIN_DATA_DIR}/image@image"
     "SHELL:--preload-file ${QUORRIN_DATA_DIR}/quorrin.wav@quorrin.wav")
 set_target_properties(quorrin-web PROPERTIES
@@ -59,3 +65,18 @@ foreach(file ${QUORRIN_PAGE_FILES})
     list(APPEND QUORRIN_PAGE_OUTPUTS ${QUORRIN_SITE_DIR}/${name})
 endforeach()
 add_custom_target(quorrin_web_page ALL DEPENDS ${QUORRIN_PAGE_OUTPUTS})
+
+# The layer's own cases, drawn in the browser for the tests to compare with the native GL.
+if(QUORRIN_TESTS)
+    add_executable(quorrin-layer-cases tests/web/layer_cases.cpp tests/web/layer_cases_web.cpp)
+    target_link_libraries(quorrin-layer-cases PRIVATE quorrin_web_gl)
+    target_link_options(quorrin-layer-cases PRIVATE ${QUORRIN_WEB_LINK_OPTIONS})
+    set_target_properties(quorrin-layer-cases PROPERTIES
+        OUTPUT_NAME layer_cases
+        SUFFIX .js
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/layer-cases)
+    add_custom_command(TARGET quorrin-layer-cases POST_BUILD
+                       COMMAND ${CMAKE_COMMAND} -E copy
+                               ${CMAKE_SOURCE_DIR}/tests/web/layer_cases.html
+                               ${CMAKE_BINARY_DIR}/layer-cases/index.html)
+endif()

@@ -1,22 +1,9 @@
 #include "platform/web/web_picture.h"
 
-#include "platform/web/webgl_backend.h"
-
-#include <GL/freeglut.h>
-
-static PictureArea placed;
+#include "platform/web/gl/picture_placement.h"
 
 PictureArea fitPictureToCanvas(int canvasWidth, int canvasHeight) {
-    placed = pictureAreaFor(canvasWidth, canvasHeight);
-    // A zero-sized framebuffer cannot be made; a hidden canvas keeps a one-pixel picture.
-    setPictureSize(placed.width > 0 ? placed.width : 1, placed.height > 0 ? placed.height : 1);
-    return placed;
-}
-
-void showPicture() {
-    presentPicture(placed.x, placed.y);
-}
-
-void glutSwapBuffers() {
-    showPicture();
+    const PictureArea picture = pictureAreaFor(canvasWidth, canvasHeight);
+    placePictureOnCanvas(picture.x, picture.y, picture.width, picture.height);
+    return picture;
 }

@@ -4,7 +4,4 @@
 #pragma once
 #include "shell/picture_area.h"
 
-// Places the picture in a canvas of this many pixels and sizes its framebuffer.
 PictureArea fitPictureToCanvas(int canvasWidth, int canvasHeight);
-// Puts the finished picture on the canvas (GLUT's buffer swap).
-void showPicture();

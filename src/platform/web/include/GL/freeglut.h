@@ -1,6 +1,7 @@
 // The GLUT names the show uses. Windows, callbacks and timers are emscripten's own GLUT; the
 // shapes, the buffer swap and what emscripten's GLUT lacks are the web platform's
-// (glut_shapes.cpp, web_picture.cpp, glut_web_extras.cpp). Values are freeglut's.
+// (gl/glut_shapes.cpp, gl/picture_placement.cpp, gl/glut_web_extras.cpp). Values are
+// freeglut's.
 #pragma once
 #include <GL/gl.h>
 #include <GL/glu.h>

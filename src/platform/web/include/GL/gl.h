@@ -1,6 +1,6 @@
 // The OpenGL 1.x names the show and its web platform use, and nothing else: on the web
 // build this folder comes first on the include path, so the show's own sources draw through
-// the web GL layer (src/platform/web/gl_*.cpp) without knowing it. Values are GL's own.
+// the web GL layer (src/platform/web/gl/) without knowing it. Values are GL's own.
 #pragma once
 
 #ifdef __cplusplus

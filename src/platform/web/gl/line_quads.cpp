@@ -1,4 +1,4 @@
-#include "platform/web/gl_line_quads.h"
+#include "platform/web/gl/line_quads.h"
 
 #include <cmath>
 

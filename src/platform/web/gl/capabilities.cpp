@@ -1,8 +1,8 @@
 // glEnable and glDisable, handing each capability to the part of the layer that owns it.
-#include "platform/web/gl_errors.h"
-#include "platform/web/gl_lighting.h"
-#include "platform/web/gl_raster.h"
-#include "platform/web/gl_textures.h"
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/lighting.h"
+#include "platform/web/gl/raster_state.h"
+#include "platform/web/gl/textures.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
 // gluPerspective and gluLookAt as the desktop GLU library computes them: the perspective in
 // double precision, the look-at in single precision, each handed to GL as it hands them.
-#include "platform/web/gl_matrices.h"
+#include "platform/web/gl/matrix_stacks.h"
 
 #include <GL/glu.h>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "platform/web/gl_immediate.h"
+#include "platform/web/gl/immediate_mode.h"
 
-#include "platform/web/gl_errors.h"
-#include "platform/web/gl_lighting.h"
-#include "platform/web/gl_matrices.h"
-#include "platform/web/gl_primitives.h"
-#include "platform/web/gl_raster.h"
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/lighting.h"
+#include "platform/web/gl/matrix_stacks.h"
+#include "platform/web/gl/primitives.h"
+#include "platform/web/gl/raster_state.h"
 
 #include <GL/gl.h>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Light 0, colour material and sphere-map texture coordinates: the lighting and texture
 // generation state that vertex processing reads.
 #pragma once
-#include "platform/web/gl_vertex_stage.h"
+#include "platform/web/gl/vertex_stage.h"
 
 LightingSettings lightingSettings();
 TexGenSettings texGenSettings();

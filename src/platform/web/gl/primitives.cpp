@@ -1,7 +1,7 @@
-#include "platform/web/gl_primitives.h"
+#include "platform/web/gl/primitives.h"
 
-#include "platform/web/gl_line_quads.h"
-#include "platform/web/webgl_backend.h"
+#include "platform/web/gl/line_quads.h"
+#include "platform/web/gl/webgl_backend.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -128,12 +128,12 @@ void endAssembly() {
             else
                 triangle(i + 1, i, i + 2);
         break;
-    // A quad a b c d is split along b-d; a quad strip's quad a b d c (vertices a b c d in
+    // A quad a b c d is split along a-c; a quad strip's quad a b d c (vertices a b c d in
     // the strip) along a-d.
     case GL_QUADS:
         for (std::size_t i = 0; i + 3 < n; i += 4) {
-            triangle(i, i + 1, i + 3);
-            triangle(i + 1, i + 2, i + 3);
+            triangle(i, i + 1, i + 2);
+            triangle(i, i + 2, i + 3);
         }
         break;
     case GL_QUAD_STRIP:

@@ -1,7 +1,7 @@
-#include "platform/web/gl_lighting.h"
+#include "platform/web/gl/lighting.h"
 
-#include "platform/web/gl_errors.h"
-#include "platform/web/gl_matrices.h"
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/matrix_stacks.h"
 
 #include <GL/gl.h>
 #include <cmath>

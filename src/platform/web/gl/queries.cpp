@@ -1,7 +1,7 @@
 // The queries the show makes, and GL's error flag.
-#include "platform/web/gl_errors.h"
-#include "platform/web/gl_raster.h"
-#include "platform/web/webgl_backend.h"
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/raster_state.h"
+#include "platform/web/gl/webgl_backend.h"
 
 #include <GL/gl.h>
 

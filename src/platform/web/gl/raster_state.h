@@ -1,7 +1,7 @@
 // Blending, depth test, culling, scissor, viewport, line width and clearing: the state the
 // pixels of a primitive are written with.
 #pragma once
-#include "platform/web/webgl_backend.h"
+#include "platform/web/gl/webgl_backend.h"
 
 // The state for the next primitive, the bound texture included.
 FragmentState currentFragmentState();

@@ -1,6 +1,6 @@
 // The modelview and projection stacks, for the layer's own use (vertex processing, GLU).
 #pragma once
-#include "platform/web/gl_matrix_math.h"
+#include "platform/web/gl/matrix_math.h"
 
 const Matrix4& modelviewMatrix();
 const Matrix4& projectionMatrix();

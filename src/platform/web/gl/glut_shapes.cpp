@@ -1,7 +1,7 @@
 // The GLUT shapes the show draws, with the vertices, normals, order and primitives freeglut
 // sends (its geometry generators are followed step by step, in single precision), so that
 // the web frames match the native ones.
-#include "platform/web/gl_immediate.h"
+#include "platform/web/gl/immediate_mode.h"
 
 #include <GL/freeglut.h>
 #include <array>

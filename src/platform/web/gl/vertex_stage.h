@@ -2,7 +2,7 @@
 // with colour material, sphere-map texture coordinates, colour clamping. The frame's pixels
 // are then filled by WebGL from these results alone.
 #pragma once
-#include "platform/web/gl_matrix_math.h"
+#include "platform/web/gl/matrix_math.h"
 
 // What GL holds current when a vertex is sent.
 struct VertexAttributes {

@@ -1,6 +1,6 @@
-#include "platform/web/gl_matrices.h"
+#include "platform/web/gl/matrix_stacks.h"
 
-#include "platform/web/gl_errors.h"
+#include "platform/web/gl/errors.h"
 
 #include <GL/gl.h>
 #include <array>

@@ -1,4 +1,4 @@
-#include "platform/web/gl_vertex_stage.h"
+#include "platform/web/gl/vertex_stage.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/web/webgl_backend.h"
+#include "platform/web/gl/webgl_backend.h"
 
 #include <cstdio>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/web/gl_matrix_math.h"
+#include "platform/web/gl/matrix_math.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
-#include "platform/web/gl_raster.h"
+#include "platform/web/gl/raster_state.h"
 
-#include "platform/web/gl_errors.h"
-#include "platform/web/gl_textures.h"
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/textures.h"
 
 #include <GL/gl.h>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "platform/web/gl_textures.h"
+#include "platform/web/gl/textures.h"
 
-#include "platform/web/gl_errors.h"
-#include "platform/web/webgl_backend.h"
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/webgl_backend.h"
 
 #include <GL/gl.h>
 #include <unordered_map>
