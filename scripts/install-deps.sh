@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the show needs to build, run, be tested and be packaged (the
 # .deb's dependencies come from dpkg-shlibdeps, which needs file; lintian and
-# desktop-file-validate check it); skips what is already there. Uses sudo when not run as
-# root.
+# desktop-file-validate check it), and to build, serve and test the browser version
+# (emscripten, python3's web server, node with npm, headless Chromium); skips what is
+# already there. Uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
     ffmpeg
     clang libclang-rt-14-dev
     dpkg-dev file lintian desktop-file-utils
+    emscripten python3 nodejs chromium-headless-shell
 )
 
 missing=()
@@ -22,6 +24,8 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+# npm is a package of its own in Debian, but some node builds bring it along.
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
