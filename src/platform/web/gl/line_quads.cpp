@@ -1,6 +1,7 @@
 #include "platform/web/gl/line_quads.h"
 
 #include <cmath>
+#include <utility>
 
 // Mesa positions edges in 1/256 pixel, rounding halves to even, with pixel centres at whole
 // numbers (hence the half pixel taken off before snapping).
@@ -10,15 +11,16 @@ static int snap(float windowCoordinate) {
     return static_cast<int>(std::lrint(subpixelSteps * (windowCoordinate - 0.5f)));
 }
 
+// A snapped position back in window coordinates.
+static float unsnap(int steps) {
+    return static_cast<float>(steps) / subpixelSteps + 0.5f;
+}
+
 // Browsers position edges more coarsely: SwiftShader, the browser's software WebGL, in
 // 1/16 pixel. An edge is moved up from Mesa's 1/256 to the next 1/16, on which pixel
 // centres lie too, so every pixel centre stays on the same side of an upright or level edge,
 // a centre on the edge included (both count it in on left and lower edges).
 static constexpr int rasterSteps = 16;
-
-static float unsnap(int steps) {
-    return static_cast<float>(steps) / subpixelSteps + 0.5f;
-}
 
 static float toRasterGrid(int steps) {
     const int fromEdgeOfPixelZero = steps + static_cast<int>(subpixelSteps) / 2;
@@ -112,7 +114,8 @@ LineQuad lineQuad(const WindowVertex& from, const WindowVertex& to, float width)
     const float x1diff = centreOffset(from.x), y1diff = centreOffset(from.y);
     const float x2diff = centreOffset(to.x), y2diff = centreOffset(to.y);
     // The width counts in whole pixels.
-    const int halfWidth = static_cast<int>(std::lrint(std::fmax(1.0f, width))) * 128;
+    const int halfWidth =
+        static_cast<int>(std::lrint(std::fmax(1.0f, width))) * static_cast<int>(subpixelSteps) / 2;
 
     const bool yMajor = std::fabs(dx) < std::fabs(dy);
     const WindowVertex* first = &from;
