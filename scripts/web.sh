@@ -13,9 +13,10 @@ case "${1:-}" in
     exit 2
     ;;
 esac
-scripts/install-deps.sh
+# The build talks on standard error: standard output carries only the folder or address.
+scripts/install-deps.sh >&2
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-web -j"$(nproc)"
+cmake --build build-web -j"$(nproc)" >&2
 site="$PWD/build-web/site"
 if $build_only; then
     echo "$site"

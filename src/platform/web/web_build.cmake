@@ -9,12 +9,16 @@ set(QUORRIN_SITE_DIR ${CMAKE_BINARY_DIR}/site)
 # The pictures and the soundtrack are drawn at build time by the native tools; a host build
 # of tools/ makes them into data/, as the native build does.
 include(ExternalProject)
+cmake_host_system_information(RESULT QUORRIN_HOST_CORES QUERY NUMBER_OF_LOGICAL_CORES)
 ExternalProject_Add(quorrin_host_data
     SOURCE_DIR ${QUORRIN_WEB_DIR}/host_tools
     BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
     CMAKE_ARGS -DQUORRIN_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DQUORRIN_DATA_DIR=${QUORRIN_DATA_DIR}
                -DCMAKE_BUILD_TYPE=Release
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data
+    # Its own jobs: make's flags from the outer build would promise a job server it lacks.
+    BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
+                  ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data
+                                   --parallel ${QUORRIN_HOST_CORES}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav)
