@@ -1,22 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the show needs to build, run, be tested and be packaged (the
-# .deb's dependencies come from dpkg-shlibdeps, which needs file; lintian and
-# desktop-file-validate check it), and to build, serve and test the browser version
-# (emscripten, python3's web server, node with npm, headless Chromium); skips what is
-# already there. Uses sudo when not run as root.
+# Installs the Debian packages a script needs, in groups, and skips what is already there:
+#   build     compilers, libraries and fonts to build the show, its capture tool and data
+#   headless  a virtual X server and ffmpeg, to play (render) the show without a display
+#   test      the test suite's tools: GoogleTest, X utilities, clang's fuzzer runtime,
+#             what checks the packages (dpkg-shlibdeps needs file; lintian and
+#             desktop-file-validate check the .deb), and node with npm and headless
+#             Chromium for the browser version's tests
+#   web       emscripten to build the browser version, python3's web server to serve it
+# With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(
-    build-essential cmake pkg-config git
-    freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
-    libsdl2-dev libfreetype-dev fonts-dejavu-core libpng-dev
-    googletest libgtest-dev
-    xvfb xauth x11-utils xdotool
-    ffmpeg
-    clang libclang-rt-14-dev
-    dpkg-dev file lintian desktop-file-utils
-    emscripten python3 nodejs chromium-headless-shell
-)
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(build headless test web)
+packages=()
+for group in "${groups[@]}"; do
+    case "$group" in
+        build) packages+=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev
+                          libgl1-mesa-dri libsdl2-dev libfreetype-dev fonts-dejavu-core
+                          libpng-dev) ;;
+        headless) packages+=(xvfb xauth ffmpeg) ;;
+        test) packages+=(git googletest libgtest-dev x11-utils xdotool clang libclang-rt-14-dev
+                         dpkg-dev file lintian desktop-file-utils nodejs
+                         chromium-headless-shell) ;;
+        web) packages+=(emscripten python3) ;;
+        *) echo "usage: $0 [build|headless|test|web]..." >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -25,7 +34,7 @@ for package in "${packages[@]}"; do
     fi
 done
 # npm is a package of its own in Debian, but some node builds bring it along.
-command -v npm >/dev/null || missing+=(npm)
+if [[ " ${groups[*]} " == *" test "* ]] && ! command -v npm >/dev/null; then missing+=(npm); fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""

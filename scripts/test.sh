@@ -36,10 +36,10 @@ run_suite() {
 }
 
 echo "== suite: release build =="
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORRIN_TESTS=ON
 echo "== suite: AddressSanitizer + UndefinedBehaviorSanitizer =="
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-run_suite build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORRIN_SANITIZE=ON
+run_suite build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORRIN_SANITIZE=ON -DQUORRIN_TESTS=ON
 echo "== fuzz targets: short bounded runs =="
 CC=clang CXX=clang++ cmake -S tests/fuzz -B build-fuzz -DQUORRIN_PICTURES="$PWD/build/data/image" >/dev/null
 cmake --build build-fuzz -j"$jobs"

@@ -14,7 +14,7 @@ case "${1:-}" in
     ;;
 esac
 # The build talks on standard error: standard output carries only the folder or address.
-scripts/install-deps.sh >&2
+scripts/install-deps.sh build web >&2
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-web -j"$(nproc)" >&2
 site="$PWD/build-web/site"

@@ -56,6 +56,8 @@ BitmapStatus decodeBitmap(const std::uint8_t* data, std::size_t size, int maxSid
 
     const std::size_t pixels =
         static_cast<std::size_t>(header.width) * static_cast<std::size_t>(header.height);
+    if (pixels * 3 > bitmapDecodedBudget && pixels * 3 > bitmapMaxDecodedPerFileByte * size)
+        return BitmapStatus::badSize;
     out.width = header.width;
     out.height = header.height;
     out.rgb.assign(pixels * 3, 0);

@@ -10,6 +10,14 @@ inline constexpr std::size_t bitmapPaletteBytes = 256 * 4;
 // No picture of the show comes near this; anything larger is a broken or hostile file.
 inline constexpr int bitmapMaxSide = 16384;
 
+// A short file still decodes, its missing part black. But a header may claim far more than
+// its file could ever fill: 54 bytes claiming 16384 x 16384 would cost gigabytes and
+// seconds. Pictures up to a small budget decode whatever their file (the show's largest is
+// 0.75 MiB decoded); beyond it, only with at most 64 decoded bytes per file byte (a whole
+// file holds at least one byte for every three).
+inline constexpr std::size_t bitmapDecodedBudget = std::size_t{4} << 20;
+inline constexpr std::size_t bitmapMaxDecodedPerFileByte = 64;
+
 enum class BitmapStatus { ok, unsupportedDepth, badSize };
 
 struct BitmapHeader {
@@ -31,6 +39,8 @@ BitmapHeader readBitmapHeader(const std::uint8_t* data, std::size_t size);
 // header promises (header, palette, pixels).
 BitmapStatus checkBitmapHeader(const BitmapHeader& header, int maxSide, std::size_t& bytesNeeded);
 
-// Decodes a whole file image. Bytes the file lacks leave their pixels black.
+// Decodes a whole file image. Bytes the file lacks leave their pixels black; a picture
+// beyond the budget and of more than bitmapMaxDecodedPerFileByte times size decoded bytes
+// is a bad size.
 BitmapStatus decodeBitmap(const std::uint8_t* data, std::size_t size, int maxSide,
                           DecodedBitmap& out);

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
 #include <new>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 static void reportLoadFailure(const char* path) {
@@ -63,10 +66,19 @@ static bool uploadRanOutOfMemory() {
 }
 
 GLuint loadBitmapTexture(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
         reportLoadFailure(path);
         return missingTexture;
+    }
+    // Only a regular file holds a picture: a named pipe would wait for a writer for ever, a
+    // device could hand out endless bytes, a folder has none.
+    struct stat info {};
+    std::FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        close(fd);
+        reportLoadFailure(path);
+        return 0;
     }
     DecodedBitmap picture;
     const bool decoded = readPicture(file, picture);

@@ -6,5 +6,6 @@
 inline constexpr GLuint missingTexture = 0xFFFFFFFFu;
 
 // Returns the new texture's name, left bound; on failure shows "Load Bitmap failed : path"
-// and returns missingTexture (cannot open) or 0 (unsupported or broken contents).
+// and returns missingTexture (cannot open) or 0 (not a regular file, or unsupported or
+// broken contents).
 GLuint loadBitmapTexture(const char* path);

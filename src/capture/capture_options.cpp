@@ -100,9 +100,9 @@ static std::string applyOption(CaptureOptions& options, std::string_view name, c
         return {};
     }
     if (name == "--msaa") {
-        if (!readNumber(text, number) || (number > 1 && (number & (number - 1)) != 0) ||
-            number > 32)
-            return "--msaa wants 0 (off) or samples per pixel: 2, 4, 8, 16 or 32";
+        // One sample a pixel is no multisampling, as 0 is.
+        if (!readNumber(text, number) || number > 16 || (number & (number - 1)) != 0)
+            return "--msaa wants samples per pixel, 2, 4, 8 or 16 (0 or 1: off)";
         options.msaa = number > 1 ? static_cast<int>(number) : 0;
         return {};
     }
@@ -165,17 +165,8 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv) {
     CaptureOptions& options = parsed.options;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
+        if (argument == "-h") {
             options.help = true;
-            continue;
-        }
-        if (argument == "--version") {
-            options.version = true;
-            continue;
-        }
-        if (argument == "--bench") {
-            parsed.error = setMode(options, CaptureMode::bench, {}, "--bench");
-            if (!parsed.error.empty()) return parsed;
             continue;
         }
         if (argument.substr(0, 2) != "--") {
@@ -184,6 +175,18 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv) {
         }
         const std::size_t equals = argument.find('=');
         const std::string name(argument.substr(0, equals));
+        if (name == "--help" || name == "--version" || name == "--bench") {
+            if (equals != std::string_view::npos) {
+                parsed.error = name + " takes no value (see --help)";
+                return parsed;
+            }
+            if (name == "--help") options.help = true;
+            if (name == "--version") options.version = true;
+            if (name == "--bench")
+                parsed.error = setMode(options, CaptureMode::bench, {}, "--bench");
+            if (!parsed.error.empty()) return parsed;
+            continue;
+        }
         const char* value = nullptr;
         if (equals != std::string_view::npos) {
             value = argv[i] + equals + 1;
@@ -205,9 +208,11 @@ ParsedOptions parseCaptureOptions(int argc, const char* const* argv) {
     return parsed;
 }
 
-PictureArea capturePicture(const CaptureOptions& options) {
-    if (options.aspect == CaptureAspect::fill) return {0, 0, options.width, options.height};
-    return pictureAreaFor(options.width, options.height);
+CaptureFrame captureFrame(const CaptureOptions& options) {
+    const PictureArea picture = options.aspect == CaptureAspect::fill
+                                    ? PictureArea{0, 0, options.width, options.height}
+                                    : pictureAreaFor(options.width, options.height);
+    return {options.width, options.height, picture};
 }
 
 std::vector<std::uint32_t> defaultStoryboardStills() {
@@ -245,8 +250,8 @@ What and how:
                        960x720 picture; --size 1440x1080 gives full HD height without
                        bars); fill: the picture stretched over the whole frame
   --fps N              frames per second, 1 to 240 (default 60)
-  --msaa N             multisampled edges with N samples per pixel (2, 4, 8, 16); lines
-                       keep their width in pixels (default 0: off)
+  --msaa N             multisampled edges with N samples per pixel (2, 4, 8 or 16); lines
+                       keep their width in pixels (0 or 1: off, the default)
   --preset NAME        x264 speed/size trade-off, ultrafast ... veryslow (default veryfast)
   --crf N              x264 quality, 0 (lossless) to 51 (default 18)
   --version            the version, then nothing else
@@ -261,13 +266,15 @@ A range or still that starts mid-show first carries the show's state through the
 frames (same frame times, not drawn), so the state there is what a run from the start would
 hold and the pictures are the same. Stills off the FPS grid are drawn at exactly their time.
 
-Where it writes: files are written under a temporary name beside the target and renamed
-when complete; an existing file is replaced only by a complete one. A symbolic link is
-followed: the file it points to is replaced and the link stays. A target that is not a
+Where it writes: files are written under a new temporary name beside the target and
+renamed when complete; an existing file is replaced only by a complete one, which keeps its
+permissions, and one you may not write is refused. The show's own files (the soundtrack,
+the pictures, their folders) are never targets. A symbolic link is followed: the file it
+points to is replaced and the link stays. A target that is not a
 file (- for standard output, a named pipe, a character device such as /dev/null) is
 written to directly, nothing renamed over it; a video goes there as fragmented MP4,
-which needs no seeking back, and --png, one file per frame, is refused there. Ctrl-C
-stops and removes the unfinished file. Progress and messages go to standard error: a bar
+which needs no seeking back, and --png, one file per frame, is refused there; a reader
+that leaves before the end is a failure. Ctrl-C stops and removes the unfinished file. Progress and messages go to standard error: a bar
 on a terminal, otherwise one line per 10 %. Standard output carries only the show's own
 progress lines for the frames drawn; when the video or storyboard itself goes to standard
 output, those lines go to standard error instead.

@@ -45,8 +45,13 @@ struct ParsedOptions {
 // argument or after '='.
 ParsedOptions parseCaptureOptions(int argc, const char* const* argv);
 
-// Where in the --size frame the show is drawn.
-PictureArea capturePicture(const CaptureOptions& options);
+// The frame a capture makes: its size, and where in it the show's picture is drawn.
+struct CaptureFrame {
+    int width;
+    int height;
+    PictureArea picture;
+};
+CaptureFrame captureFrame(const CaptureOptions& options);
 
 // The --help text.
 std::string captureUsage();

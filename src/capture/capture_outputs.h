@@ -1,8 +1,9 @@
-// The four things the tool makes from a plan of frames. Each returns the exit status; an
-// interruption removes the unfinished file and ends the process as the signal would.
+// What the capture makes of the frames it draws: PNG files, a video, a storyboard, or
+// benchmark figures. Each returns the tool's exit status and reports on standard error.
 #pragma once
 #include "capture/capture_options.h"
 #include "capture/frame_times.h"
+#include "capture/output_target.h"
 
 #include <string>
 #include <vector>
@@ -10,10 +11,16 @@
 // Writes "quorrin-capture: message" on standard error; returns 1.
 int reportFailure(const std::string& message);
 
-// The PNG frames or stills into options.target, a folder that exists.
-int writePngFrames(const CaptureOptions& options, const std::vector<FrameStep>& plan);
-// The video, through the encoder at ffmpegPath.
+// Removes the file being written, says so with what, and ends the process the way the quit
+// signal that arrived would have.
+[[noreturn]] void stopForQuitSignal(const std::string& what);
+
+// The PNG frames or stills into the folder target.
+int writePngFrames(const CaptureOptions& options, const std::vector<FrameStep>& plan,
+                   const OutputTarget& folder);
+// The video, through the encoder at ffmpegPath, into the target (opened).
 int writeMp4(const CaptureOptions& options, const std::vector<FrameStep>& plan,
-             const std::string& ffmpegPath);
-int writeStoryboard(const CaptureOptions& options, const std::vector<FrameStep>& plan);
+             OutputTarget& target, const std::string& ffmpegPath);
+int writeStoryboard(const CaptureOptions& options, const std::vector<FrameStep>& plan,
+                    OutputTarget& target);
 int runBenchmark(const CaptureOptions& options, const std::vector<FrameStep>& plan);

@@ -7,7 +7,7 @@
 #include "capture/frame_times.h"
 #include "capture/offscreen.h"
 #include "capture/output_files.h"
-#include "platform/quit_signals.h"
+#include "platform/signals.h"
 #include "shell/projection.h"
 #include "shell/startup.h"
 
@@ -15,41 +15,16 @@
 #include <cstdlib>
 #include <unistd.h>
 
-// A stream target is opened before GL starts (a named pipe waits here for its reader).
-// When it is standard output, the show's own progress lines go to standard error instead,
-// so they never run into the video.
-static std::string openStream(const OutputTarget& target) {
-    int fd = -1;
-    if (std::string error = openStreamTarget(target, fd); !error.empty()) return error;
-    if (sameAsStandardOutput(fd)) {
-        std::fflush(stdout);
-        dup2(STDERR_FILENO, STDOUT_FILENO);
-        // A line at a time, so they keep their place among the tool's own messages.
-        std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    }
-    setStreamFd(fd);
-    return {};
-}
-
-// Everything that can be found wrong before GL starts: the output's place and the
-// encoder. Targets become absolute, since the show's folder becomes the current one, and
-// a link is followed to where the file really goes.
-static std::string prepareOutput(CaptureOptions& options, std::string& ffmpegPath) {
+// Where the output goes, found before the show's folder becomes the current one: a
+// relative path means the folder the tool was started from.
+static std::string findOutput(const CaptureOptions& options, OutputTarget& target,
+                              std::string& ffmpegPath) {
     if (options.mode == CaptureMode::bench) return {};
-    if (options.target != "-") options.target = absolutePath(options.target);
-    OutputTarget target;
+    if (options.mode == CaptureMode::png) return resolveOutputFolder(options.target, target);
     if (std::string error = resolveOutputTarget(options.target, target); !error.empty())
         return error;
-    if (options.mode == CaptureMode::png) {
-        if (target.kind == TargetKind::stream)
-            return "--png writes one file per frame and needs a folder, but " +
-                   (options.target == "-" ? std::string("-") : options.target) + " is " +
-                   target.what + " (--mp4 and --storyboard can write there)";
-        if (std::string error = makeFolders(options.target); !error.empty()) return error;
-        return checkFolderWritable(options.target);
-    }
     if (target.kind == TargetKind::folder)
-        return options.target + " is a folder; " +
+        return target.shown + " is a folder; " +
                (options.mode == CaptureMode::mp4 ? "--mp4" : "--storyboard") + " wants a file name";
     if (options.mode == CaptureMode::mp4) {
         ffmpegPath = findOnPath("ffmpeg");
@@ -57,9 +32,23 @@ static std::string prepareOutput(CaptureOptions& options, std::string& ffmpegPat
             return "ffmpeg is not installed (or not on PATH); it comes in the Debian package "
                    "\"ffmpeg\": sudo apt-get install ffmpeg";
     }
-    if (target.kind == TargetKind::stream) return openStream(target);
-    options.target = target.path;
-    return checkFolderWritable(parentFolder(options.target));
+    return {};
+}
+
+// Opens the one file or stream a video or storyboard goes to, before anything is drawn, so
+// a target that cannot be written fails at once (a named pipe waits here for its reader).
+// When it is standard output, the show's own progress lines go to standard error instead,
+// so they never run into the video.
+static std::string openSingleOutput(const CaptureOptions& options, OutputTarget& target) {
+    if (options.mode != CaptureMode::mp4 && options.mode != CaptureMode::storyboard) return {};
+    if (std::string error = openOutput(target); !error.empty()) return error;
+    if (target.kind == TargetKind::stream && sameAsStandardOutput(target.fd)) {
+        std::fflush(stdout);
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+        // A line at a time, so they keep their place among the tool's own messages.
+        std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    }
+    return {};
 }
 
 static std::vector<FrameStep> planFor(const CaptureOptions& options) {
@@ -86,36 +75,42 @@ int runCapture(int argc, char** argv) {
     }
     CaptureOptions& options = parsed.options;
     const std::vector<FrameStep> plan = planFor(options);
-    if (keptCount(plan) == 0)
+    if (plan.empty())
         return reportFailure("no frame at " + std::to_string(options.fps) +
                              " fps falls between --from " + std::to_string(options.fromMs) +
                              " and --to " + std::to_string(options.toMs));
 
+    // Ctrl-C from here on removes whatever was begun.
+    installSignals();
     std::string ffmpegPath;
-    if (std::string error = prepareOutput(options, ffmpegPath); !error.empty())
-        return reportFailure(error);
-    if (std::string error = enterDataFolder(); !error.empty()) return reportFailure(error);
+    OutputTarget target;
+    std::string error = findOutput(options, target, ffmpegPath);
+    if (error.empty()) error = enterDataFolder();
+    if (error.empty()) error = refuseShowInput(target);
     const char* display = std::getenv("DISPLAY");
-    if (display == nullptr || *display == '\0')
-        return reportFailure("no X display to get GL from; run it under a virtual X server: "
-                             "xvfb-run -a quorrin-capture ...");
+    if (error.empty() && (display == nullptr || *display == '\0'))
+        error = "no X display to get GL from; run it under a virtual X server: "
+                "xvfb-run -a quorrin-capture ...";
+    if (error.empty()) error = openSingleOutput(options, target);
+    if (quitSignal() != 0) stopForQuitSignal("nothing was written");
+    if (!error.empty()) return reportFailure(error);
 
-    const PictureArea picture = capturePicture(options);
-    if (std::string error = openOffscreen(options.width, options.height, picture, options.msaa);
-        !error.empty())
+    const CaptureFrame frame = captureFrame(options);
+    if (error = openOffscreen(frame, options.msaa); !error.empty()) {
+        finishOutput(target, error);
         return reportFailure(error);
+    }
     initDemo();
     // The show sets up its projection for the picture's size, not the window's.
-    reshape(picture.width, picture.height);
-    installQuitSignals();
+    reshape(frame.picture.width, frame.picture.height);
 
     switch (options.mode) {
     case CaptureMode::png:
-        return writePngFrames(options, plan);
+        return writePngFrames(options, plan, target);
     case CaptureMode::mp4:
-        return writeMp4(options, plan, ffmpegPath);
+        return writeMp4(options, plan, target, ffmpegPath);
     case CaptureMode::storyboard:
-        return writeStoryboard(options, plan);
+        return writeStoryboard(options, plan, target);
     case CaptureMode::bench:
         return runBenchmark(options, plan);
     case CaptureMode::none:

@@ -4,7 +4,7 @@
 #include "capture/process_stats.h"
 #include "capture/progress_report.h"
 #include "platform/clock_virtual.h"
-#include "platform/quit_signals.h"
+#include "platform/signals.h"
 #include "shell/sequencer.h"
 #include "shell/show_state.h"
 
@@ -17,28 +17,27 @@ double startUpMs() {
     return firstFrameMs;
 }
 
-StepsOutcome drawSteps(const std::vector<FrameStep>& plan, bool finishEach,
+StepsOutcome drawSteps(const std::vector<FrameStep>& plan, std::uint32_t fps, bool finishEach,
                        const std::function<bool(const FrameStep&, double drawMs)>& keep) {
     // The clock stands still within a frame, and the show's origin is clock 0, so the show's
     // readings during a step are the step's millisecond.
     setVirtualClockStep(0);
     setVirtualClockMs(0);
     setShowTime(0);
-    startProgress(keptCount(plan));
+    startProgress(static_cast<std::uint32_t>(plan.size()));
     std::uint32_t done = 0;
+    std::uint32_t carriedTo = 0; // the show's state is that of a run up to here
     for (const FrameStep& step : plan) {
-        if (!step.kept) {
-            advanceShowFrame(step.ms);
-            continue;
-        }
         if (quitSignal() != 0) {
             endProgress();
             return StepsOutcome::interrupted;
         }
+        carryShowBetween(carriedTo, step.ms, fps);
+        carriedTo = step.ms + 1;
         const auto start = std::chrono::steady_clock::now();
         setVirtualClockMs(step.ms);
         bindOffscreen();
-        display();
+        drawShowFrame();
         if (finishEach || firstFrameMs < 0) finishOffscreen();
         const double drawMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

@@ -1,4 +1,4 @@
-// Drawing a plan of frames through the show's own display routine.
+// Drawing a plan of frames through the show's own frame routine.
 #pragma once
 #include "capture/frame_times.h"
 
@@ -7,12 +7,12 @@
 
 enum class StepsOutcome { done, interrupted, failed };
 
-// Goes through the plan in order: a step that is not kept only carries the show's state
-// forward (no drawing); a kept one is drawn with the show's clock standing at its
-// millisecond and handed to keep (which returns false on a failure) before the next one,
-// with the milliseconds the frame took; with finishEach every frame is finished in GL
-// first, so that time is the whole frame's. Progress counts the kept steps.
-StepsOutcome drawSteps(const std::vector<FrameStep>& plan, bool finishEach,
+// Draws the plan's frames in order, each with the show's clock standing at its millisecond,
+// after carrying the show through the frames of a run at fps that are not drawn; hands each
+// to keep (which returns false on a failure) before the next one, with the milliseconds the
+// frame took. With finishEach every frame is finished in GL first, so that time is the
+// whole frame's.
+StepsOutcome drawSteps(const std::vector<FrameStep>& plan, std::uint32_t fps, bool finishEach,
                        const std::function<bool(const FrameStep&, double drawMs)>& keep);
 
 // Milliseconds from the process's start to the end of its first drawn frame; negative

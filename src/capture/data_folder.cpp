@@ -1,6 +1,6 @@
 #include "capture/data_folder.h"
 
-#include "capture/output_files.h"
+#include "assets/texture_set.h"
 #include "shell/music_routines.h"
 
 #include <cerrno>
@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 static bool holdsShowFiles(const std::string& folder) {
     struct stat info {};
@@ -38,4 +39,20 @@ std::string enterDataFolder() {
     return std::string("cannot find image/ and ") + musicFile +
            " in the current folder, beside the program (build/data after a build) or in " +
            installed;
+}
+
+std::string refuseShowInput(const OutputTarget& target) {
+    if (target.folderFd < 0) return {}; // standard output
+    struct stat info {};
+    for (const char* folder : {".", "image"})
+        if (stat(folder, &info) == 0 && targetIs(target, info))
+            return target.shown + " is the folder of the show's own files; choose another";
+    std::vector<const char*> files = {musicFile};
+    for (const TextureFile& file : textureFiles)
+        files.push_back(file.path);
+    for (const char* file : files)
+        if (stat(file, &info) == 0 && targetIs(target, info))
+            return target.shown + " is one of the show's own files (" + file +
+                   "); the capture does not write over them";
+    return {};
 }

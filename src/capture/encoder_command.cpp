@@ -16,16 +16,21 @@ std::string framesToSeconds(std::uint32_t frames, std::uint32_t fps) {
 // in; a pipe cannot be sought back to write it there, so the video goes out in fragments,
 // each with its own index.
 static std::string containerFlags(const EncoderJob& job) {
-    return job.outputFd >= 0 ? "+frag_keyframe+empty_moov+default_base_moof" : "+faststart";
+    return job.streamed ? "+frag_keyframe+empty_moov+default_base_moof" : "+faststart";
 }
 
+// A file is reached through its descriptor's own name, so ffmpeg writes (and, for the index
+// up front, reads back) exactly the temporary made for it, whatever else bears its name.
 static std::string outputName(const EncoderJob& job) {
-    return job.outputFd >= 0 ? "pipe:" + std::to_string(job.outputFd) : job.output;
+    const std::string fd = std::to_string(job.outputFd);
+    return job.streamed ? "pipe:" + fd : "/proc/self/fd/" + fd;
 }
 
 std::vector<std::string> encoderArguments(const EncoderJob& job) {
     const std::string size = std::to_string(job.width) + "x" + std::to_string(job.height);
-    return {job.program, "-hide_banner", "-nostdin", "-loglevel", "error", "-y",
+    // -xerror: an error on the way (a failed write, the trailer on a full disk, a reader
+    // gone) ends ffmpeg with a failing status instead of only a message.
+    return {job.program, "-hide_banner", "-nostdin", "-loglevel", "error", "-xerror", "-y",
             // The frames, exactly fps of them per second.
             "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size, "-framerate",
             std::to_string(job.fps), "-i", "pipe:" + std::to_string(job.framesFd),

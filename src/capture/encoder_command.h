@@ -16,10 +16,11 @@ struct EncoderJob {
     std::uint32_t frameCount = 0;
     std::string preset = "veryfast";
     int crf = 18;
-    std::string output; // written as MP4 whatever its name ends in
-    // When 0 or above, the video goes to this descriptor of ffmpeg's process instead of to
-    // output, in fragments a pipe can carry (the index cannot be written back at the front).
-    int outputFd = -1;
+    // The descriptor of ffmpeg's process the video goes to, as MP4 whatever the target's
+    // name ends in: a file it can seek in, or, streamed, a pipe or device it cannot, which
+    // gets the video in fragments (the index cannot be written back at the front).
+    int outputFd = 4;
+    bool streamed = false;
 };
 
 // frames / fps as seconds with six decimals ("15.600000"): exact to well under a sample.

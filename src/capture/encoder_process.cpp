@@ -1,6 +1,6 @@
 #include "capture/encoder_process.h"
 
-#include "platform/quit_signals.h"
+#include "platform/signals.h"
 
 #include <cerrno>
 #include <csignal>
@@ -13,6 +13,9 @@
 #include <unistd.h>
 
 extern char** environ;
+
+// How long an encoder told to stop may take before it is killed.
+static constexpr int abandonGraceMs = 1000;
 
 std::string findOnPath(const std::string& name) {
     const char* path = std::getenv("PATH");
@@ -93,25 +96,39 @@ WriteResult writeToEncoder(EncoderProcess& encoder, const std::uint8_t* data, st
     return WriteResult::written;
 }
 
-static int waitForEncoder(EncoderProcess& encoder) {
-    int status = 0;
-    while (waitpid(encoder.pid, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
-    }
-    encoder.pid = -1;
+static int exitStatus(int status) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 int finishEncoder(EncoderProcess& encoder) {
     close(encoder.framesFd);
     encoder.framesFd = -1;
-    return waitForEncoder(encoder);
+    int status = 0;
+    while (waitpid(encoder.pid, &status, 0) < 0) {
+        // A quit signal must not wait on an encoder that a stalled reader holds up.
+        if (errno != EINTR || quitSignal() != 0) return -1;
+    }
+    encoder.pid = -1;
+    return exitStatus(status);
 }
 
 void abandonEncoder(EncoderProcess& encoder) {
     if (encoder.framesFd >= 0) close(encoder.framesFd);
     encoder.framesFd = -1;
     if (encoder.pid <= 0) return;
+    // Asked first, so it can tidy up; one blocked writing to a stalled reader may never get
+    // to its handler, so after a moment it is ended outright.
     kill(encoder.pid, SIGTERM);
-    waitForEncoder(encoder);
+    int status = 0;
+    for (int wait = 0; wait < abandonGraceMs / 10; ++wait) {
+        if (waitpid(encoder.pid, &status, WNOHANG) == encoder.pid) {
+            encoder.pid = -1;
+            return;
+        }
+        usleep(10000);
+    }
+    kill(encoder.pid, SIGKILL);
+    while (waitpid(encoder.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    encoder.pid = -1;
 }

@@ -24,7 +24,9 @@ std::string startEncoder(const std::vector<std::string>& arguments, int readFd,
 enum class WriteResult { written, interrupted, failed };
 WriteResult writeToEncoder(EncoderProcess& encoder, const std::uint8_t* data, std::size_t size);
 
-// Closes the pipe and waits; the encoder's exit status, or -1 when it did not exit normally.
+// Closes the pipe and waits; the encoder's exit status, or -1 when it did not exit normally
+// or a quit signal stopped the wait (the encoder is then still to be abandoned).
 int finishEncoder(EncoderProcess& encoder);
-// Closes the pipe, stops the encoder and waits for it.
+// Closes the pipe and stops the encoder (killing it if it does not stop within a second),
+// and waits for it.
 void abandonEncoder(EncoderProcess& encoder);

@@ -6,15 +6,18 @@
 #include <GL/glext.h>
 #include <algorithm>
 
-static int frameWidth;
-static int frameHeight;
-static PictureArea picture; // what is drawn, and where it goes in the frame
+static CaptureFrame frame; // its size, and where the picture is drawn in it
 static GLuint drawFramebuffer;
 static GLuint resolveFramebuffer; // 0 without multisampling
 
 static void ignoreRedisplay() {}
 
-std::string openOffscreen(int width, int height, const PictureArea& area, int msaa) {
+const CaptureFrame& offscreenFrame() {
+    return frame;
+}
+
+std::string openOffscreen(const CaptureFrame& wanted, int msaa) {
+    const PictureArea& area = wanted.picture;
     int argc = 1;
     char name[] = "quorrin-capture";
     char* argv[] = {name, nullptr};
@@ -40,9 +43,7 @@ std::string openOffscreen(int width, int height, const PictureArea& area, int ms
         return "--msaa " + std::to_string(msaa) + ": this GL offers at most " +
                std::to_string(maxSamples) + " samples per pixel";
 
-    frameWidth = width;
-    frameHeight = height;
-    picture = area;
+    frame = wanted;
     if (msaa > 1) {
         resolveFramebuffer = makePictureFramebuffer(area.width, area.height, 0, false).framebuffer;
         if (resolveFramebuffer == 0) return "cannot make the off-screen framebuffer";
@@ -62,21 +63,22 @@ static void resolve() {
     if (resolveFramebuffer == 0) return;
     glBindFramebuffer(GL_READ_FRAMEBUFFER, drawFramebuffer);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer);
-    glBlitFramebuffer(0, 0, picture.width, picture.height, 0, 0, picture.width, picture.height,
-                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    glBlitFramebuffer(0, 0, frame.picture.width, frame.picture.height, 0, 0, frame.picture.width,
+                      frame.picture.height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, resolveFramebuffer);
 }
 
 void readOffscreen(std::vector<std::uint8_t>& rgb) {
     resolve();
     // Every output (frames, stills, video, storyboard tiles) gets the bars from here.
-    rgb.assign(static_cast<std::size_t>(frameWidth) * static_cast<std::size_t>(frameHeight) * 3, 0);
+    rgb.assign(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height) * 3,
+               0);
     const std::size_t corner =
-        static_cast<std::size_t>(picture.y) * static_cast<std::size_t>(frameWidth) +
-        static_cast<std::size_t>(picture.x);
+        static_cast<std::size_t>(frame.picture.y) * static_cast<std::size_t>(frame.width) +
+        static_cast<std::size_t>(frame.picture.x);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glPixelStorei(GL_PACK_ROW_LENGTH, frameWidth);
-    glReadPixels(0, 0, picture.width, picture.height, GL_RGB, GL_UNSIGNED_BYTE,
+    glPixelStorei(GL_PACK_ROW_LENGTH, frame.width);
+    glReadPixels(0, 0, frame.picture.width, frame.picture.height, GL_RGB, GL_UNSIGNED_BYTE,
                  rgb.data() + corner * 3);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     bindOffscreen();

@@ -1,7 +1,7 @@
 // The GL context and the framebuffer the show draws into: any size up to the tool's limit,
 // whatever the screen, optionally multisampled.
 #pragma once
-#include "shell/picture_area.h"
+#include "capture/capture_options.h"
 
 #include <cstdint>
 #include <string>
@@ -9,8 +9,10 @@
 
 // Opens a small hidden GLUT window for its context and makes a framebuffer of the picture's
 // size the drawing target, with samples per pixel when msaa > 1. The picture lies within
-// the width x height frame that is read back. Empty result on success.
-std::string openOffscreen(int width, int height, const PictureArea& picture, int msaa);
+// the frame that is read back. Empty result on success.
+std::string openOffscreen(const CaptureFrame& frame, int msaa);
+// The frame being made, as opened.
+const CaptureFrame& offscreenFrame();
 
 // Makes the framebuffer the drawing target again (after a resolve).
 void bindOffscreen();

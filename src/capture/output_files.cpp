@@ -1,166 +1,136 @@
 #include "capture/output_files.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
+#include <sys/random.h>
 #include <unistd.h>
 
-static std::string pendingTemporary;
-static std::string pendingTarget;
-static int openStream = -1;
+// The file open now: its folder and temporary name, for discardOpenOutput.
+static int openFolderFd = -1;
+static std::string openTemporary;
 
-std::string parentFolder(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
+void discardOpenOutput() {
+    if (openTemporary.empty()) return;
+    unlinkat(openFolderFd, openTemporary.c_str(), 0);
+    openTemporary.clear();
 }
 
-std::string fileName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string temporaryNameFor(const std::string& name, const std::string& tag) {
+    static constexpr std::size_t nameLimit = NAME_MAX;
+    const std::size_t room = nameLimit - tag.size() - std::strlen("...part");
+    std::size_t kept = std::min(name.size(), room);
+    // Back off to the start of a UTF-8 character.
+    while (kept > 0 && kept < name.size() &&
+           (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
+        --kept;
+    return "." + name.substr(0, kept) + "." + tag + ".part";
 }
 
-std::string temporaryPathFor(const std::string& target) {
-    const std::string folder = parentFolder(target);
-    return (folder == "/" ? "" : folder) + "/." + fileName(target) + "." +
-           std::to_string(getpid()) + ".part";
+static std::string randomTag() {
+    unsigned char bytes[6];
+    if (getentropy(bytes, sizeof bytes) != 0) return {};
+    char text[2 * sizeof bytes + 1];
+    for (std::size_t i = 0; i < sizeof bytes; ++i)
+        std::snprintf(text + 2 * i, 3, "%02x", bytes[i]);
+    return text;
 }
 
-std::string absolutePath(const std::string& target) {
-    if (!target.empty() && target[0] == '/') return target;
-    char here[4096];
-    if (getcwd(here, sizeof here) == nullptr) return target;
-    return std::string(here) + "/" + target;
-}
-
-bool diskFull(const std::string& folder) {
-    struct statvfs space {};
-    return statvfs(folder.c_str(), &space) == 0 && space.f_bavail == 0;
-}
-
-std::string makeFolders(const std::string& folder) {
-    struct stat info {};
-    if (stat(folder.c_str(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? std::string()
-                                     : "cannot make a folder at " + folder + ": a file is there";
-    const std::string parent = parentFolder(folder);
-    if (parent != folder && parent != "." && parent != "/") {
-        if (std::string error = makeFolders(parent); !error.empty()) return error;
+// Creates a temporary beside name that did not exist before, as fd; its name in temporary.
+static int createTemporary(int folder, const std::string& name, std::string& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string tag = randomTag();
+        if (tag.empty()) return -1;
+        temporary = temporaryNameFor(name, tag);
+        // Made with the default mode for a new file (0666 less the umask).
+        const int fd = openat(folder, temporary.c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
-    if (mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
-        return "cannot create " + folder + ": " + std::strerror(errno);
-    return {};
+    errno = EEXIST;
+    return -1;
 }
 
-std::string checkFolderWritable(const std::string& folder) {
-    struct stat info {};
-    if (stat(folder.c_str(), &info) != 0)
-        return "cannot write into " + folder + ": " + std::strerror(errno);
-    if (!S_ISDIR(info.st_mode)) return "cannot write into " + folder + ": not a folder";
-    const std::string probe = temporaryPathFor(folder + "/probe");
-    const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd < 0) return "cannot write into " + folder + ": " + std::strerror(errno);
-    close(fd);
-    unlink(probe.c_str());
-    return {};
-}
-
-void setPendingFile(const std::string& temporary, const std::string& target) {
-    pendingTemporary = temporary;
-    pendingTarget = target;
-}
-
-std::string commitPendingFile() {
-    if (pendingTemporary.empty()) return {};
-    const std::string temporary = pendingTemporary;
-    pendingTemporary.clear();
-    if (std::rename(temporary.c_str(), pendingTarget.c_str()) != 0) {
-        const std::string error =
-            "cannot rename the finished file to " + pendingTarget + ": " + std::strerror(errno);
-        unlink(temporary.c_str());
-        return error;
-    }
-    return {};
-}
-
-void discardPendingFile() {
-    if (pendingTemporary.empty()) return;
-    unlink(pendingTemporary.c_str());
-    pendingTemporary.clear();
-}
-
-std::string followLinks(const std::string& path, std::string& final) {
-    std::string current = path;
-    // The kernel's own limit on links followed in one lookup.
-    for (int hops = 0; hops <= 40; ++hops) {
-        struct stat info {};
-        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            final = current;
-            return {};
-        }
-        char text[4096];
-        const ssize_t length = readlink(current.c_str(), text, sizeof text);
-        if (length < 0) return "cannot read the link " + current + ": " + std::strerror(errno);
-        if (static_cast<std::size_t>(length) == sizeof text)
-            return "cannot follow the link " + current + ": its target is too long";
-        const std::string next(text, static_cast<std::size_t>(length));
-        current = next.front() == '/' ? next : parentFolder(current) + "/" + next;
-    }
-    return "cannot follow the links from " + path + ": too many of them, or a loop";
-}
-
-std::string resolveOutputTarget(const std::string& given, OutputTarget& target) {
-    target = {};
-    if (given == "-") {
-        target.kind = TargetKind::stream;
-        target.path = given;
-        target.what = "standard output";
-        return {};
-    }
-    struct stat info {};
-    if (stat(given.c_str(), &info) != 0) {
-        // A new name, or a link to one: the file is made where the links lead.
-        if (errno != ENOENT) return "cannot write " + given + ": " + std::strerror(errno);
-        return followLinks(given, target.path);
-    }
-    if (S_ISREG(info.st_mode)) return followLinks(given, target.path);
-    target.path = given;
-    if (S_ISDIR(info.st_mode)) {
-        target.kind = TargetKind::folder;
-        return {};
-    }
-    if (S_ISBLK(info.st_mode))
-        return given + " is a block device (a disk or a partition); the tool does not write over "
-                       "disks";
-    target.kind = TargetKind::stream;
-    target.what = S_ISFIFO(info.st_mode)   ? "a named pipe"
-                  : S_ISCHR(info.st_mode)  ? "a character device"
-                  : S_ISSOCK(info.st_mode) ? "a socket"
-                                           : "a special file";
-    return {};
-}
-
-std::string openStreamTarget(const OutputTarget& target, int& fd) {
-    fd = -1;
-    int opened = -1;
-    if (target.path == "-") {
-        opened = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 10);
-        if (opened < 0)
-            return "cannot write to standard output: " + std::string(std::strerror(errno));
-        fd = opened;
-        return {};
-    }
-    opened = open(target.path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-    if (opened < 0) return "cannot open " + target.path + ": " + std::strerror(errno);
-    // Out of the way of the numbers a child's standard streams and pipes are given.
-    fd = fcntl(opened, F_DUPFD_CLOEXEC, 10);
+// Out of the way of the numbers a child's standard streams and pipes are given.
+static int movedAboveTen(int fd) {
+    if (fd < 0) return fd;
+    const int moved = fcntl(fd, F_DUPFD_CLOEXEC, 10);
     const int error = errno;
-    close(opened);
-    if (fd < 0) return "cannot open " + target.path + ": " + std::strerror(error);
+    close(fd);
+    errno = error;
+    return moved;
+}
+
+static std::string openStream(OutputTarget& target) {
+    const int fd = target.name.empty() ? fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 10)
+                                       : movedAboveTen(openat(target.folderFd, target.name.c_str(),
+                                                              O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    if (fd < 0) return "cannot open " + target.shown + ": " + std::strerror(errno);
+    target.fd = fd;
+    return {};
+}
+
+static std::string openFile(OutputTarget& target) {
+    struct stat old {};
+    const bool replacing = fstatat(target.folderFd, target.name.c_str(), &old, 0) == 0;
+    if (replacing && faccessat(target.folderFd, target.name.c_str(), W_OK, AT_EACCESS) != 0) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(old.st_mode & 07777));
+        return "cannot replace " + target.shown + ": " + std::strerror(errno) + " (mode " + mode +
+               "); nothing was written";
+    }
+    const int fd = movedAboveTen(createTemporary(target.folderFd, target.name, target.temporary));
+    if (fd < 0) return "cannot write " + target.shown + ": " + std::strerror(errno);
+    if (replacing) {
+        // As the file it replaces: its owner where we may give it (as root), its permissions.
+        if (fchown(fd, old.st_uid, old.st_gid) != 0)
+            old.st_mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
+        fchmod(fd, old.st_mode & 07777);
+    }
+    target.fd = fd;
+    openFolderFd = target.folderFd;
+    openTemporary = target.temporary;
+    static bool exitHookInstalled;
+    if (!exitHookInstalled) exitHookInstalled = std::atexit(discardOpenOutput) == 0;
+    return {};
+}
+
+std::string openOutput(OutputTarget& target) {
+    return target.kind == TargetKind::stream ? openStream(target) : openFile(target);
+}
+
+std::string finishOutput(OutputTarget& target, const std::string& writeError) {
+    std::string failure = writeError;
+    if (target.fd >= 0 && close(target.fd) != 0 && failure.empty())
+        failure = "cannot write " + target.shown + ": " + std::strerror(errno);
+    target.fd = -1;
+    if (target.temporary.empty()) return failure;
+    if (failure.empty() && renameat(target.folderFd, target.temporary.c_str(), target.folderFd,
+                                    target.name.c_str()) != 0)
+        failure =
+            "cannot rename the finished file to " + target.shown + ": " + std::strerror(errno);
+    if (!failure.empty()) unlinkat(target.folderFd, target.temporary.c_str(), 0);
+    target.temporary.clear();
+    openTemporary.clear();
+    return failure;
+}
+
+std::string writeOutput(OutputTarget& target, const std::function<std::string(int fd)>& write) {
+    if (target.fd < 0) {
+        if (std::string error = openOutput(target); !error.empty()) return error;
+    }
+    return finishOutput(target, write(target.fd));
+}
+
+std::string checkFolderWritable(const OutputTarget& folder) {
+    std::string probe;
+    const int fd = createTemporary(folder.folderFd, "probe", probe);
+    if (fd < 0) return "cannot write into " + folder.shown + ": " + std::strerror(errno);
+    close(fd);
+    unlinkat(folder.folderFd, probe.c_str(), 0);
     return {};
 }
 
@@ -169,12 +139,4 @@ bool sameAsStandardOutput(int fd) {
     }, output{};
     return fstat(fd, &ours) == 0 && fstat(STDOUT_FILENO, &output) == 0 &&
            ours.st_dev == output.st_dev && ours.st_ino == output.st_ino;
-}
-
-void setStreamFd(int fd) {
-    openStream = fd;
-}
-
-int streamFd() {
-    return openStream;
 }

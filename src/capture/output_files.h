@@ -1,64 +1,42 @@
-// Files appear whole or not at all: everything is written under a hidden temporary name in
-// the target's own folder (so the final rename never crosses file systems) and renamed over
-// the target once complete. Targets that are not files (standard output, a pipe, a device)
-// are written to directly: a rename would put a file in their place.
+// Every file the capture writes takes one path: open, write, then finish (commit or
+// discard). Files appear whole or not at all: a file is written under a temporary name in
+// its own folder (so the final rename never crosses file systems) and renamed over the
+// target once complete. The temporary is created afresh under a name no one can guess, so
+// nothing planted at that name (a link into someone else's file) is ever written through,
+// and it gets the mode and owner of the file it replaces. Targets that are not files
+// (standard output, a pipe, a device) are written to directly: a rename would put a file
+// in their place.
 #pragma once
+#include "capture/output_target.h"
+
+#include <functional>
 #include <string>
 
-enum class TargetKind {
-    file,   // a regular file or a new name: written under a temporary name, renamed onto path
-    folder, // an existing folder (also through a link)
-    stream, // standard output ("-"), a named pipe, a character device, a socket
-};
+// Opens the target for writing as target.fd (10 or above, close-on-exec). A stream is
+// opened as it is ("-" is a copy of standard output; a named pipe waits here for its
+// reader). For a file, an existing target the user may not write is refused, then the
+// temporary is created. Empty result on success.
+std::string openOutput(OutputTarget& target);
 
-struct OutputTarget {
-    TargetKind kind = TargetKind::file;
-    // A file's final name, symbolic links followed (whether it exists yet or not), so the
-    // finished file replaces what a link points at and the link stays; otherwise as given.
-    std::string path;
-    std::string what; // a stream's kind in words: "standard output", "a named pipe", ...
-};
+// Closes the target. A file is renamed over its target when writeError is empty and the
+// close went well, otherwise its temporary is removed. Returns what went wrong: writeError,
+// or the close's or the rename's failure; empty when the target holds the whole file.
+std::string finishOutput(OutputTarget& target, const std::string& writeError);
 
-// What the path given on the command line names. Empty result on success, otherwise why
-// nothing can be written there (a block device, a loop of links, a part of the path that is
-// not a folder...).
-std::string resolveOutputTarget(const std::string& given, OutputTarget& target);
+// Opens the target unless it is open already, writes it with write(fd), which returns what
+// went wrong (a whole message) or empty, and finishes it.
+std::string writeOutput(OutputTarget& target, const std::function<std::string(int fd)>& write);
 
-// Follows a chain of symbolic links to the name at its end, which need not exist. Relative
-// links count from the link's own folder. Empty result on success.
-std::string followLinks(const std::string& path, std::string& final);
+// Removes the temporary of the file open now, if any: on an interruption, and at exit
+// whatever way the program leaves.
+void discardOpenOutput();
 
-// Opens a stream target for writing as a descriptor numbered 10 or above, close-on-exec,
-// never created or truncated; "-" is a copy of standard output. A named pipe waits here for
-// its reader. Empty result on success.
-std::string openStreamTarget(const OutputTarget& target, int& fd);
+// A file can be created in the folder target: made and removed. Empty result when it can.
+std::string checkFolderWritable(const OutputTarget& folder);
+
+// ".NAME.TAG.part", NAME shortened (never inside a character) so that the whole stays
+// within the system's limit on a name.
+std::string temporaryNameFor(const std::string& name, const std::string& tag);
 
 // Whether fd reaches the same pipe, file or device as standard output.
 bool sameAsStandardOutput(int fd);
-
-// The open stream target, or -1 when the target is a file or a folder.
-void setStreamFd(int fd);
-int streamFd();
-
-// "/a/b/.name.PID.part" for "/a/b/name".
-std::string temporaryPathFor(const std::string& target);
-
-// target made absolute against the current folder (it is kept as given when already so).
-std::string absolutePath(const std::string& target);
-std::string parentFolder(const std::string& path);
-std::string fileName(const std::string& path);
-
-// Whether the file system holding folder has no room left for another block.
-bool diskFull(const std::string& folder);
-
-// Creates the folder and any missing parents. Empty result on success.
-std::string makeFolders(const std::string& folder);
-// Whether a new file can be created in folder, by creating and removing one. Empty result
-// when it can.
-std::string checkFolderWritable(const std::string& folder);
-
-// The temporary file being written, removed by discardPendingFile on an interruption or a
-// failure; commitPendingFile renames it over its target.
-void setPendingFile(const std::string& temporary, const std::string& target);
-std::string commitPendingFile();
-void discardPendingFile();

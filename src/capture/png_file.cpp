@@ -40,15 +40,6 @@ static std::string writeAndClose(std::FILE* file, int width, int height, const s
     return message;
 }
 
-std::string writePng(const std::string& path, int width, int height, const std::uint8_t* rgb,
-                     RowOrder order, PngSpeed speed) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return std::strerror(errno);
-    std::string error = writeAndClose(file, width, height, rgb, order, speed);
-    if (!error.empty()) std::remove(path.c_str());
-    return error;
-}
-
 std::string writePngToFd(int fd, int width, int height, const std::uint8_t* rgb, RowOrder order,
                          PngSpeed speed) {
     const int copy = dup(fd);

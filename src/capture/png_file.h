@@ -8,12 +8,9 @@
 enum class RowOrder { topDown, bottomUp };
 enum class PngSpeed { small, fast };
 
-// Writes width x height RGB pixels; bottom-up rows (as GL reads them back) are turned
-// upright in the file. Empty result on success, otherwise what went wrong.
-std::string writePng(const std::string& path, int width, int height, const std::uint8_t* rgb,
-                     RowOrder order, PngSpeed speed);
-// The same picture written to an open descriptor (a pipe, a device, standard output), which
-// stays open.
+// Writes width x height RGB pixels to an open descriptor (a file, a pipe, a device), which
+// stays open; bottom-up rows (as GL reads them back) are turned upright in the file. Empty
+// result on success, otherwise what went wrong (a full disk says so).
 std::string writePngToFd(int fd, int width, int height, const std::uint8_t* rgb, RowOrder order,
                          PngSpeed speed);
 

@@ -20,6 +20,18 @@ std::string storyboardLabel(int scene, std::uint32_t ms) {
     return text;
 }
 
+std::string fittedLabel(const std::string& label, int width, int& scale) {
+    // Smaller first, then without its scene ("20.0 s"), then nothing: a label never reaches
+    // under its neighbour.
+    const std::size_t time = label.find("  ");
+    for (const std::string& text :
+         {label, time == std::string::npos ? label : label.substr(time + 2)})
+        for (scale = labelScale; scale >= 1; --scale)
+            if (textWidth(text, scale) <= width) return text;
+    scale = 1;
+    return {};
+}
+
 RgbImage composeStoryboard(const std::vector<RgbImage>& tiles,
                            const std::vector<std::string>& labels, int columns) {
     if (tiles.empty()) return {};
@@ -45,9 +57,11 @@ RgbImage composeStoryboard(const std::vector<RgbImage>& tiles,
             std::memcpy(&board.pixels[(static_cast<std::size_t>(top + y) * board.width + left) * 3],
                         &tiles[i].pixels[tileRow * static_cast<std::size_t>(y)], tileRow);
         if (i < static_cast<int>(labels.size())) {
-            const int x = left + (tileWidth - textWidth(labels[i], labelScale)) / 2;
-            const int y = top + tileHeight + (labelBand - glyphHeight * labelScale) / 2;
-            drawText(board, x, y, labels[i], labelScale, ink);
+            int scale = labelScale;
+            const std::string text = fittedLabel(labels[i], tileWidth, scale);
+            const int x = left + (tileWidth - textWidth(text, scale)) / 2;
+            const int y = top + tileHeight + (labelBand - glyphHeight * scale) / 2;
+            drawText(board, x, y, text, scale, ink);
         }
     }
     return board;

@@ -12,6 +12,10 @@ inline constexpr int storyboardColumns = 4;
 // "scene 2  20.0 s"; a time off the tenth of a second gets all three decimals.
 std::string storyboardLabel(int scene, std::uint32_t ms);
 
+// The label as drawn under a tile width pixels wide, and its scale: full size where it fits,
+// else smaller, else only its time, else nothing.
+std::string fittedLabel(const std::string& label, int width, int& scale);
+
 // Tiles (all the same size) left to right, top to bottom, in columns, each with its label
 // centred under it on a dark ground.
 RgbImage composeStoryboard(const std::vector<RgbImage>& tiles,

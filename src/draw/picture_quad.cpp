@@ -23,3 +23,16 @@ void drawPlainQuad(float left, float bottom, float right, float top) {
     glVertex3f(left, top, 0);
     glEnd();
 }
+
+void drawFloorQuad(float halfWidth, float halfLength) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(1, 1);
+    glVertex3f(-halfWidth, 0, -halfLength);
+    glTexCoord2f(0, 1);
+    glVertex3f(halfWidth, 0, -halfLength);
+    glTexCoord2f(0, 0);
+    glVertex3f(halfWidth, 0, halfLength);
+    glTexCoord2f(1, 0);
+    glVertex3f(-halfWidth, 0, halfLength);
+    glEnd();
+}

@@ -1,4 +1,4 @@
-// The demo clock: whole milliseconds from a monotonic source.
+// The clock the show's time is read from: whole milliseconds from a monotonic source.
 // Only differences between readings mean anything; the counter may wrap at 2^32.
 #pragma once
 #include <cstdint>

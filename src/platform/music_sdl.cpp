@@ -3,12 +3,14 @@
 #include "platform/music.h"
 #include "platform/music_command.h"
 #include "platform/quiet_stderr.h"
+#include "platform/wave_file.h"
 
 #include <SDL.h>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 // Shared with the audio thread; the thread runs from open to close, and every change outside
 // it happens under SDL_LockAudioDevice or with the device closed.
@@ -79,7 +81,11 @@ static void openTrack(const std::string& file) {
     }
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(file.c_str(), &trackSpec, &data, &length) == nullptr) {
+    std::vector<std::uint8_t> bytes;
+    const bool read = readWaveFile(file, bytes);
+    clampWaveData(bytes);
+    if (!read || SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1,
+                                &trackSpec, &data, &length) == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         restoreStderr(saved);
         return;

@@ -6,6 +6,7 @@
 #include "assets/texture_set.h"
 #include "draw/box.h"
 #include "draw/cube_ring.h"
+#include "draw/picture_quad.h"
 #include "draw/random.h"
 #include "draw/render_state.h"
 #include "draw/sprite_fields.h"
@@ -192,16 +193,7 @@ static void drawFloorPanels(float sceneTime) {
     for (int k = 0; k < panelCount; ++k) {
         glPushMatrix();
         glTranslatef(panelX[k], panelY[k], panelZ[k]);
-        glBegin(GL_QUADS);
-        glTexCoord2f(1, 1);
-        glVertex3f(-500, 0, -1500);
-        glTexCoord2f(0, 1);
-        glVertex3f(500, 0, -1500);
-        glTexCoord2f(0, 0);
-        glVertex3f(500, 0, 1500);
-        glTexCoord2f(1, 0);
-        glVertex3f(-500, 0, 1500);
-        glEnd();
+        drawFloorQuad(500, 1500);
         glPopMatrix();
     }
     setAdditiveBlend(false);

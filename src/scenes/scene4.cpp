@@ -6,6 +6,7 @@
 #include "draw/cube_ring.h"
 #include "draw/picture_quad.h"
 #include "draw/render_state.h"
+#include "draw/veil.h"
 #include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
@@ -26,16 +27,7 @@ static void tile() {
     // After the GLUT shapes' vertex arrays the current normal is undefined; this is the one
     // Mesa keeps there, so every driver lights the tiles alike.
     glNormal3f(0, 0, 1);
-    glBegin(GL_QUADS);
-    glTexCoord2f(1, 1);
-    glVertex3f(-16, 0, -32);
-    glTexCoord2f(0, 1);
-    glVertex3f(16, 0, -32);
-    glTexCoord2f(0, 0);
-    glVertex3f(16, 0, 32);
-    glTexCoord2f(1, 0);
-    glVertex3f(-16, 0, 32);
-    glEnd();
+    drawFloorQuad(16, 32);
 }
 
 // Eight tiles on a circle of radius 70, each turned to point away from the centre.
@@ -146,16 +138,7 @@ void drawScene4(float sceneTime) {
     bindTexture(0);
 
     beginOrtho(-230, 230, -200, 200, -500, 1000);
-    if (whiteVeilShown(sceneTime)) {
-        glPushMatrix();
-        setAdditiveBlend(true, 0.7f);
-        const float grey = whiteVeilGrey(sceneTime);
-        glColor3f(grey, grey, grey);
-        // Texture 0 is bound, so the veil carries no texture coordinates of its own.
-        drawPlainQuad(-235, -200, 235, 200);
-        setAdditiveBlend(false);
-        glPopMatrix();
-    }
+    if (whiteVeilShown(sceneTime)) drawVeil(whiteVeilGrey(sceneTime));
     endOrtho();
     glPopMatrix();
 }

@@ -5,6 +5,7 @@
 #include "draw/box.h"
 #include "draw/picture_quad.h"
 #include "draw/render_state.h"
+#include "draw/veil.h"
 #include "scenes/frame_carry.h"
 #include "scenes/scenes.h"
 
@@ -256,16 +257,7 @@ void drawScene5(float sceneTime) {
         glPopMatrix();
     }
 
-    if (openingFlashShown(sceneTime)) {
-        glPushMatrix();
-        setAdditiveBlend(true, 0.7f);
-        const float white = static_cast<float>(1 - 5 * double{sceneTime});
-        glColor3f(white, white, white);
-        // Texture 0 is bound: no texture coordinates.
-        drawPlainQuad(-235, -200, 235, 200);
-        setAdditiveBlend(false);
-        glPopMatrix();
-    }
+    if (openingFlashShown(sceneTime)) drawVeil(static_cast<float>(1 - 5 * double{sceneTime}));
     endOrtho();
     glPopMatrix();
 }

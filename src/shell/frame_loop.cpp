@@ -1,6 +1,6 @@
 #include "shell/frame_loop.h"
 
-#include "platform/quit_signals.h"
+#include "platform/signals.h"
 #include "shell/guarded.h"
 #include "shell/scene_table.h"
 #include "shell/sequencer.h"
@@ -13,19 +13,24 @@
 // Often enough to answer Ctrl-C at once to a person, rarely enough to cost nothing.
 static constexpr int watchPollMs = 100;
 
+static int drawingWindow;
 static std::uint32_t unseenWindows; // a bit for each window id not seen on the screen
 static bool watching;
-// GLUT's elapsed time at which the show's end may have come: its clock is read only then,
-// so a show that stands still for a while reads it no more often than a drawn one.
+// GLUT's elapsed time at which the show's end may come: the show's clock is read only then,
+// so a show hidden for a while reads it no more often than a drawn one would have.
 static int endDueAtMs;
 
 static bool drawingFrames() {
     return unseenWindows == 0 && !showTimePaused();
 }
 
+void setDrawingWindow(int window) {
+    drawingWindow = window;
+}
+
 void idle() {
     if (quitSignal() != 0) std::exit(0);
-    glutPostRedisplay();
+    glutPostWindowRedisplay(drawingWindow);
 }
 
 static void watchWhileNotDrawing(int) {
@@ -48,15 +53,17 @@ void updateFrameLoop() {
         return;
     }
     glutIdleFunc(nullptr);
-    endDueAtMs = 0; // the show time may have moved: look at the first poll
+    endDueAtMs = glutGet(GLUT_ELAPSED_TIME) + static_cast<int>(showEndMs - showTimeAtLastReading());
     if (watching) return;
     watching = true;
     glutTimerFunc(watchPollMs, guarded<watchWhileNotDrawing, int>, 0);
 }
 
 void windowStatus(int state) {
+    // The screen's window under a full-screen picture is always covered where it is 4:3.
+    const bool covered = state == GLUT_FULLY_COVERED && glutGetWindow() == drawingWindow;
     const std::uint32_t window = 1u << (glutGetWindow() & 31);
-    if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED)
+    if (state == GLUT_HIDDEN || covered)
         unseenWindows |= window;
     else
         unseenWindows &= ~window;

@@ -5,6 +5,10 @@
 // whether or not a frame is drawn to notice it.
 #pragma once
 
+// The window the show draws in: idle asks it for each next frame, and its being covered
+// (not the bars' around it) stops the frames.
+void setDrawingWindow(int window);
+
 // The idle callback: posts the next frame; a quit signal ends the show here.
 void idle();
 

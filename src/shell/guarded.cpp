@@ -1,10 +1,10 @@
 #include "shell/guarded.h"
 
-#include "shell/startup.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+
+static const char* programName = "quorrin";
 
 const char* currentExceptionText() noexcept {
     try {
@@ -16,16 +16,17 @@ const char* currentExceptionText() noexcept {
     }
 }
 
-void stopShowOnException(const char* what) noexcept {
+void stopOnException(const char* what) noexcept {
     std::fflush(stdout);
-    std::fprintf(stderr, "quorrin: stopped by an unexpected error: %s\n", what);
+    std::fprintf(stderr, "%s: stopped by an unexpected error: %s\n", programName, what);
     std::exit(1);
 }
 
-int runShowGuarded(int argc, char** argv) noexcept {
+int runGuarded(const char* program, int (*run)(int, char**), int argc, char** argv) noexcept {
+    programName = program;
     try {
-        return runShow(argc, argv);
+        return run(argc, argv);
     } catch (...) {
-        stopShowOnException(currentExceptionText());
+        stopOnException(currentExceptionText());
     }
 }

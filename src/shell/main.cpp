@@ -1,5 +1,6 @@
 #include "shell/guarded.h"
+#include "shell/startup.h"
 
 int main(int argc, char** argv) {
-    return runShowGuarded(argc, argv);
+    return runGuarded("quorrin", runShow, argc, argv);
 }

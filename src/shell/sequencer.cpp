@@ -1,9 +1,9 @@
 #include "shell/sequencer.h"
 
 #include "draw/render_state.h"
+#include "platform/signals.h"
 #include "scenes/frame_carry.h"
 #include "shell/music_routines.h"
-#include "shell/picture_frame.h"
 #include "shell/scene_routines.h"
 #include "shell/scene_table.h"
 
@@ -11,12 +11,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-void display() {
+void drawShowFrame() {
     // Paused, a frame is drawn only when the window needs repainting: the music stays paused.
-    if (!showTimePaused()) playMusic();
+    const bool running = !showTimePaused();
+    if (running) playMusic();
     const double elapsedMs = showTimeNow();
+    // Stopped (Ctrl-Z) and continued, the clock went on and the music did not: it is told
+    // where the show is.
+    if (continuedSinceAsked() && running) playMusicFrom(static_cast<std::uint32_t>(elapsedMs));
 
-    beginPictureFrame();
     // What the frames before left in GL, as the scenes' steps carried it: a frame after a
     // jump, or after frames only stepped, starts where a drawn run would have. Light 0 is
     // given under the identity, as scene 4 gives it.
@@ -29,7 +32,10 @@ void display() {
     if (scene == 0) endShow();
     renderScene(static_cast<unsigned>(scene), elapsedMs);
     bindTexture(0);
-    presentPictureFrame();
+}
+
+void display() {
+    drawShowFrame();
     glutSwapBuffers();
 }
 

@@ -6,21 +6,30 @@
 double demoStartMs;
 unsigned demoFlags;
 
-static std::uint32_t demoStartReading;
 static bool paused;
 static double pausedShowMs;
+static double lastReadShowMs; // the show time the clock gave at its latest reading
 
 static void latchStart() {
     if ((demoFlags & demoStartLatched) != 0) return;
     demoFlags |= demoStartLatched;
-    demoStartReading = readClockMs();
-    demoStartMs = demoStartReading;
+    demoStartMs = readClockMs();
+}
+
+// The origin is a reading of the 32-bit counter, held exactly in the double.
+static std::uint32_t startReading() {
+    return static_cast<std::uint32_t>(demoStartMs);
 }
 
 double showTimeNow() {
     if (paused) return pausedShowMs;
     latchStart();
-    return elapsedBetween(demoStartReading, readClockMs());
+    lastReadShowMs = elapsedBetween(startReading(), readClockMs());
+    return lastReadShowMs;
+}
+
+double showTimeAtLastReading() {
+    return paused ? pausedShowMs : lastReadShowMs;
 }
 
 void setShowTime(std::uint32_t showMs) {
@@ -29,8 +38,8 @@ void setShowTime(std::uint32_t showMs) {
         return;
     }
     // Unsigned arithmetic: the origin may lie before the counter's last wrap.
-    demoStartReading = readClockMs() - showMs;
-    demoStartMs = demoStartReading;
+    demoStartMs = static_cast<std::uint32_t>(readClockMs() - showMs);
+    lastReadShowMs = showMs;
     demoFlags |= demoStartLatched;
 }
 

@@ -15,8 +15,12 @@ void advanceShowFrame(double elapsedMs) {
     sceneRoutines[scene - 1].step(static_cast<float>(sceneProgress(scene, elapsedMs)));
 }
 
+void carryShowBetween(std::uint32_t fromMs, std::uint32_t toMs, std::uint32_t fps) {
+    for (std::uint32_t k = firstFrameAtOrAfter(fromMs, fps); frameTimeMs(k, fps) < toMs; ++k)
+        advanceShowFrame(frameTimeMs(k, fps));
+}
+
 void carryShowTo(std::uint32_t showMs, std::uint32_t fps) {
     resetShowState();
-    for (std::uint32_t k = 0; frameTimeMs(k, fps) < showMs; ++k)
-        advanceShowFrame(frameTimeMs(k, fps));
+    carryShowBetween(0, showMs, fps);
 }

@@ -13,6 +13,10 @@ void resetShowState();
 // Times at or past the end of the show change nothing.
 void advanceShowFrame(double elapsedMs);
 
+// Advances through every frame that a run at fps draws at or after fromMs and before toMs:
+// the frames a capture or a jump does not draw.
+void carryShowBetween(std::uint32_t fromMs, std::uint32_t toMs, std::uint32_t fps);
+
 // Reset, then advance through every frame that a run at fps from the start draws before
 // showMs, so that a frame drawn at showMs shows what that run would show there.
 void carryShowTo(std::uint32_t showMs, std::uint32_t fps);

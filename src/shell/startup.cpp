@@ -2,12 +2,12 @@
 
 #include "assets/texture_set.h"
 #include "draw/random.h"
-#include "platform/quit_signals.h"
+#include "platform/signals.h"
 #include "shell/display_mode.h"
 #include "shell/frame_loop.h"
 #include "shell/guarded.h"
 #include "shell/music_routines.h"
-#include "shell/picture_frame.h"
+#include "shell/picture_window.h"
 #include "shell/projection.h"
 #include "shell/sequencer.h"
 #include "shell/viewer_controls.h"
@@ -54,6 +54,12 @@ static void keepStandardStreamsOpen() {
     }
 }
 
+static void takeKeysAndWindowStatus() {
+    glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
+    glutSpecialFunc(guarded<specialKey, int, int, int>); // the viewer's jump keys
+    glutWindowStatusFunc(guarded<windowStatus, int>);
+}
+
 int runShow(int argc, char** argv) {
     keepStandardStreamsOpen();
     // One progress line per frame, delivered as it is drawn, also to a pipe or a log.
@@ -63,18 +69,26 @@ int runShow(int argc, char** argv) {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGB);
     const DisplayChoice choice = chooseDisplay(argc, argv);
     openDisplay(choice);
+    if (choice != DisplayChoice::window800) {
+        // Full screen, the screen's own window only shows black bars around the picture
+        // window, which the show draws in; either may have the keys.
+        glutSetCursor(GLUT_CURSOR_NONE);
+        glutDisplayFunc(guarded<drawBars>);
+        glutReshapeFunc(guarded<placePictureWindow, int, int>);
+        takeKeysAndWindowStatus();
+        openPictureWindow();
+    }
+    // The window the show draws in: the -w window, drawn whole at whatever shape it is
+    // given, or the picture window.
     glutSetCursor(GLUT_CURSOR_NONE);
-    glutDisplayFunc(guarded<display>);
-    // Full screen, a screen that is not 4:3 shows the picture at its own shape between black
-    // bars; the window is drawn whole at whatever shape it is given.
-    glutReshapeFunc(choice == DisplayChoice::window800 ? guarded<reshape, int, int>
-                                                       : guarded<reshapeFullScreen, int, int>);
-    glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
+    const bool windowed = choice == DisplayChoice::window800;
+    glutDisplayFunc(windowed ? guarded<display> : guarded<displayPicture>);
+    glutReshapeFunc(windowed ? guarded<reshape, int, int> : guarded<reshapePicture, int, int>);
+    takeKeysAndWindowStatus();
+    setDrawingWindow(glutGetWindow());
     glutIdleFunc(guarded<idle>);
-    glutSpecialFunc(guarded<specialKey, int, int, int>); // the viewer's jump keys
-    glutWindowStatusFunc(guarded<windowStatus, int>);
     initDemo();
-    installQuitSignals();
+    installSignals();
     glutMainLoop();
     return 0;
 }

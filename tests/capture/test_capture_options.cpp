@@ -93,6 +93,8 @@ TEST(CaptureOptions, OtherBadValues) {
     EXPECT_NE(errorOf({"--bench", "--fps", "0"}), "");
     EXPECT_NE(errorOf({"--bench", "--fps", "241"}), "");
     EXPECT_NE(errorOf({"--bench", "--msaa", "3"}), "");
+    EXPECT_NE(errorOf({"--bench", "--msaa", "32"}), ""); // more than --help offers
+    EXPECT_EQ(errorOf({"--bench=1"}), "--bench takes no value (see --help)");
     EXPECT_EQ(errorOf({"--bench", "--msaa", "1"}), ""); // one sample is no multisampling
     EXPECT_EQ(parse({"--bench", "--msaa", "1"}).options.msaa, 0);
     EXPECT_NE(errorOf({"--mp4", "a.mp4", "--preset", "quick"}), "");
@@ -122,16 +124,18 @@ TEST(CaptureOptions, HelpWinsAndTellsTheRoundingRule) {
 }
 
 TEST(CaptureOptions, AspectKeepsTheFourByThreePictureUnlessFillIsAsked) {
-    const PictureArea kept = capturePicture(parse({"--mp4", "a.mp4"}).options);
+    const PictureArea kept = captureFrame(parse({"--mp4", "a.mp4"}).options).picture;
     EXPECT_EQ(kept.x, 160);
     EXPECT_EQ(kept.width, 960);
     EXPECT_EQ(kept.height, 720);
-    const PictureArea filled = capturePicture(parse({"--mp4", "a.mp4", "--aspect=fill"}).options);
+    const PictureArea filled =
+        captureFrame(parse({"--mp4", "a.mp4", "--aspect=fill"}).options).picture;
     EXPECT_EQ(filled.x, 0);
     EXPECT_EQ(filled.width, 1280);
     EXPECT_EQ(filled.height, 720);
     const PictureArea tall =
-        capturePicture(parse({"--png", "d", "--aspect", "keep", "--size", "960x960"}).options);
+        captureFrame(parse({"--png", "d", "--aspect", "keep", "--size", "960x960"}).options)
+            .picture;
     EXPECT_EQ(tall.y, 120);
     EXPECT_EQ(tall.height, 720);
     EXPECT_EQ(errorOf({"--bench", "--aspect", "wide"}),

@@ -9,11 +9,13 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
@@ -221,4 +223,145 @@ TEST(CaptureTargets, AFullDiskIsNamedAndTheOldFileStays) {
         EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"show.mp4"}) << arguments[0];
         EXPECT_EQ(fileText(folder + "/show.mp4"), "an older video") << arguments[0];
     }
+}
+
+// The tool's lines on standard error that are not progress.
+static std::vector<std::string> messages(const std::string& err) {
+    std::vector<std::string> ours;
+    for (const std::string& line : splitLines(err))
+        if (line.rfind("quorrin-capture: ", 0) == 0 && line.find('%') == std::string::npos)
+            ours.push_back(line);
+    return ours;
+}
+
+TEST(CaptureTargets, AFullDiskAtTheVeryEndStillFailsAndKeepsTheOldVideo) {
+    // The clip's size first, then a small disk filled to leave a little less than that:
+    // ffmpeg runs out of room at the end, writing the index (the trailer).
+    const std::string scratch = freshFolder("trailer-size");
+    const std::vector<std::string> clip = {"--size", "320x240", "--to", "3000"};
+    std::vector<std::string> arguments = {"--mp4", scratch + "/clip.mp4"};
+    arguments.insert(arguments.end(), clip.begin(), clip.end());
+    ASSERT_EQ(runCapture(arguments).exitCode, 0);
+    const auto clipBytes =
+        static_cast<long long>(std::filesystem::file_size(scratch + "/clip.mp4"));
+    const std::string folder = freshFolder("full-at-trailer");
+    if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=4m") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (" << std::strerror(errno) << ")";
+    for (const long long shortBy : {512LL, 4096LL}) {
+        std::ofstream(folder + "/clip.mp4") << "an older video";
+        struct statvfs space {};
+        statvfs(folder.c_str(), &space);
+        const long long filler =
+            static_cast<long long>(space.f_bavail * space.f_frsize) - (clipBytes - shortBy);
+        std::ofstream(folder + "/filler", std::ios::binary)
+            << std::string(static_cast<std::size_t>(std::max(filler, 0LL)), 'f');
+        arguments[1] = folder + "/clip.mp4";
+        const ProcessResult result = runCapture(arguments);
+        EXPECT_EQ(result.exitCode, 1) << shortBy << "\n" << result.err;
+        const std::vector<std::string> ours = messages(result.err);
+        ASSERT_EQ(ours.size(), 1u) << result.err;
+        EXPECT_NE(ours[0].find(folder + "/clip.mp4"), std::string::npos) << ours[0];
+        EXPECT_EQ(fileText(folder + "/clip.mp4"), "an older video") << shortBy;
+        EXPECT_EQ(folderEntries(folder), (std::vector<std::string>{"clip.mp4", "filler"}));
+        std::remove((folder + "/filler").c_str());
+    }
+    umount2(folder.c_str(), MNT_DETACH);
+}
+
+TEST(CaptureTargets, AReaderThatLeavesEarlyOrStallsIsAFailure) {
+    // `| head -c 1000`: the reader goes after a kilobyte.
+    ProcessOptions inData;
+    inData.workingDirectory = QUORRIN_DATA_DIR;
+    const std::string script = std::string(QUORRIN_CAPTURE_EXE) +
+                               " --mp4 - --to 3000 --size 320x240 | head -c 1000 >/dev/null; "
+                               "echo \"status ${PIPESTATUS[0]}\"";
+    const ProcessResult left = runProcess({"/bin/bash", "-c", script}, inData);
+    EXPECT_EQ(left.out, "status 1\n") << left.err;
+    EXPECT_NE(left.err.find("the reader of standard output closed it"), std::string::npos)
+        << left.err;
+    EXPECT_EQ(left.err.find("wrote"), std::string::npos) << left.err;
+
+    // A named pipe whose reader opened it and then never reads: Ctrl-C still ends the
+    // capture at once, encoder and all.
+    const std::string folder = freshFolder("stalled");
+    const std::string fifo = folder + "/stalled.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0666), 0);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ProcessOptions options;
+    options.signalToSend = SIGINT;
+    options.signalAfterSeconds = 8;
+    const ProcessResult stalled = runCapture({"--mp4", fifo, "--size", "320x240"}, options);
+    close(reader);
+    EXPECT_EQ(stalled.signal, SIGINT) << stalled.err;
+    EXPECT_LT(stalled.seconds, 8 + 3.0) << "the interrupted capture hung";
+}
+
+TEST(CaptureTargets, TheShowsOwnFilesAreNeverTargets) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"--mp4", "quorrin.wav"},
+        {"--storyboard", "image/cube.bmp"},
+        {"--png", "image", "--still", "0"},
+        {"--png", ".", "--still", "0"},
+        {"--mp4", QUORRIN_DATA_DIR "/image/../quorrin.wav"},
+    };
+    const auto sizeOf = [](const char* file) {
+        return std::filesystem::file_size(std::string(QUORRIN_DATA_DIR) + "/" + file);
+    };
+    const auto wavBefore = sizeOf("quorrin.wav"), cubeBefore = sizeOf("image/cube.bmp");
+    for (const auto& arguments : refused) {
+        const ProcessResult result = runCapture(arguments);
+        EXPECT_EQ(result.exitCode, 1) << arguments[1];
+        EXPECT_TRUE(isOneLine(result.err)) << result.err;
+        EXPECT_NE(result.err.find("the show's own"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(sizeOf("quorrin.wav"), wavBefore);
+    EXPECT_EQ(sizeOf("image/cube.bmp"), cubeBefore);
+}
+
+TEST(CaptureTargets, NoPlantedLinkIsWrittenThroughAndTheReplacedFilesModeStays) {
+    // A world-writable sticky folder, as /tmp: another user plants links at every name the
+    // temporary could once be guessed by (".NAME.PID.part" for the next few thousand PIDs),
+    // pointing at a file only root may write.
+    const std::string folder = freshFolder("sticky");
+    chmod(folder.c_str(), 01777);
+    const std::string victim = freshFolder("victim") + "/root-only";
+    std::ofstream(victim) << "keep me";
+    chmod(victim.c_str(), 0600);
+    for (int pid = getpid(); pid < getpid() + 4000; ++pid)
+        symlink(victim.c_str(), (folder + "/.board.png." + std::to_string(pid) + ".part").c_str());
+    const std::string board = folder + "/board.png";
+    std::ofstream(board) << "an older board";
+    chmod(board.c_str(), 0640);
+    const ProcessResult result =
+        runCapture({"--storyboard", board, "--still", "0,1000", "--size", "64x48"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(fileText(victim), "keep me");
+    EXPECT_EQ(fileType(board), static_cast<mode_t>(S_IFREG));
+    EXPECT_EQ(loadPng(board).width, 8 + 2 * (64 + 8));
+    struct stat info {};
+    stat(board.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(folderEntries(folder).size(), 4000u + 1); // the links and the board, nothing more
+
+    // A file its user may not write is refused, not replaced (as root, as another user, in
+    // a folder that user can reach).
+    char reachable[] = "/tmp/quorrin-read-only-XXXXXX";
+    ASSERT_NE(mkdtemp(reachable), nullptr);
+    chmod(reachable, 0777);
+    const std::string readOnly = std::string(reachable) + "/read-only.png";
+    std::ofstream(readOnly) << "read only";
+    chmod(readOnly.c_str(), 0444);
+    std::vector<std::string> asUser = {QUORRIN_CAPTURE_EXE, "--storyboard", readOnly};
+    if (geteuid() == 0)
+        asUser.insert(asUser.begin(),
+                      {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
+    ProcessOptions inData;
+    inData.workingDirectory = QUORRIN_DATA_DIR;
+    const ProcessResult refused = runProcess(asUser, inData);
+    EXPECT_EQ(refused.exitCode, 1) << refused.err;
+    EXPECT_NE(refused.err.find("cannot replace " + readOnly + ": Permission denied (mode 0444)"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(fileText(readOnly), "read only");
+    std::filesystem::remove_all(reachable);
 }

@@ -34,10 +34,11 @@ TEST(EncoderCommand, FramesPipeMusicAndOutput) {
     job.frameCount = 120;
     job.preset = "fast";
     job.crf = 20;
-    job.output = "/out/.v.mp4.1.part";
     const std::vector<std::string> args = encoderArguments(job);
     EXPECT_EQ(args.front(), "/usr/bin/ffmpeg");
-    EXPECT_EQ(args.back(), "/out/.v.mp4.1.part");
+    EXPECT_EQ(args.back(), "/proc/self/fd/4");
+    // Any error, the trailer's included, must fail the run.
+    EXPECT_NE(std::find(args.begin(), args.end(), "-xerror"), args.end());
     // The raw frames on the pipe, then the music from the first frame's moment for as long.
     EXPECT_EQ(valueAfter(args, "-i", 0), "pipe:3");
     EXPECT_EQ(valueAfter(args, "-video_size"), "1280x720");
@@ -62,4 +63,9 @@ TEST(EncoderCommand, FramesPipeMusicAndOutput) {
     // The temporary name does not end in .mp4, so the container is named.
     EXPECT_EQ(valueAfter(args, "-f", 1), "mp4");
     EXPECT_NE(std::find(args.begin(), args.end(), "-nostdin"), args.end());
+    // Streamed, the video cannot be sought back into: fragments, each with its own index.
+    job.streamed = true;
+    const std::vector<std::string> streamed = encoderArguments(job);
+    EXPECT_EQ(streamed.back(), "pipe:4");
+    EXPECT_EQ(valueAfter(streamed, "-movflags"), "+frag_keyframe+empty_moov+default_base_moof");
 }

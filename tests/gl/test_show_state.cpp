@@ -119,6 +119,12 @@ void expectAdvancingEqualsDrawing(std::uint32_t fps) {
     EXPECT_TRUE(drawn.back().swirlFilled == 1 && drawn.back().fieldFilled == 1);
     EXPECT_TRUE(drawn.back().boxesFilled && drawn.back().beatsFilled && drawn.back().lightPlaced);
     EXPECT_NE(drawn.back().spinAngle, 0.0f);
+    // Carried in two pieces, split anywhere, the state is the whole run's.
+    for (const std::uint32_t split : {1u, 16600u, 40001u}) {
+        carryShowTo(split, fps);
+        carryShowBetween(split, 80000, fps);
+        EXPECT_TRUE(same(snapshot(), drawn.back())) << "split at " << split << " ms";
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The SDL music device, observed through SDL's disk driver, which writes what it would play
 // to a file at the pace of a real sound card.
 #include "platform/music.h"
+#include "platform/wave_file.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -175,4 +176,27 @@ TEST_F(MusicDevice, MissingOrBrokenFilesLeaveTheShowSilent) {
         sendMusicCommand(("Close " + file).c_str());
     }
     EXPECT_TRUE(readFile(output).empty());
+}
+
+TEST(WaveFile, AClaimBeyondTheFileIsCutToWhatIsThere) {
+    // A header (and a leading chunk of another kind) claiming 4 GB of samples over 100 bytes:
+    // a decoder trusting it would allocate the 4 GB.
+    const std::string text =
+        std::string("RIFF\xf8\xff\xff\xffWAVE") + "LIST" + std::string("\x02\0\0\0ab", 6) + "fmt " +
+        std::string("\x10\0\0\0\x01\0\x02\0\x44\xac\0\0\x10\xb1\x02\0\x04\0\x10\0", 20) + "data" +
+        std::string("\xfc\xff\xff\xff", 4) + std::string(100, 's');
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    clampWaveData(bytes);
+    const std::size_t length = bytes.size() - 100 - 4;
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + static_cast<long>(length),
+                                        bytes.begin() + static_cast<long>(length) + 4),
+              (std::vector<std::uint8_t>{100, 0, 0, 0}));
+    // A claim within the file is left alone, and so is a file with no data chunk.
+    std::vector<std::uint8_t> honest = bytes;
+    clampWaveData(honest);
+    EXPECT_EQ(honest, bytes);
+    std::vector<std::uint8_t> noData(bytes.begin(), bytes.begin() + 30);
+    const std::vector<std::uint8_t> before = noData;
+    clampWaveData(noData);
+    EXPECT_EQ(noData, before);
 }

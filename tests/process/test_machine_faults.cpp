@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -73,9 +74,16 @@ TEST(MachineFaults, BrokenPicturesAreNamedAndTheRestLoads) {
     truncateFile(folder / "image" / "title.bmp", 54 + 1000);         // pixels cut short: loads
     truncateFile(folder / "image" / "shine2.bmp", 54 + 300);         // palette cut short: loads
     std::ofstream(folder / "image" / "summer.bmp", std::ios::trunc); // empty
+    fs::remove(folder / "image" / "code.bmp");
+    mkfifo((folder / "image" / "code.bmp").c_str(), 0666); // would wait for a writer
+    const std::vector<std::uint8_t> claim = bitmapFile(16384, 16384, 24, {}); // 54 bytes
+    std::ofstream(folder / "image" / "music.bmp", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(claim.data()), static_cast<long>(claim.size()));
     const ProcessResult run = runIn(folder);
     expectShowRanToTheEnd(run, "broken pictures");
     EXPECT_EQ(run.err, "Load Bitmap failed : image/cube.bmp\n"
+                       "Load Bitmap failed : image/code.bmp\n"
+                       "Load Bitmap failed : image/music.bmp\n"
                        "Load Bitmap failed : image/rock.bmp\n"
                        "Load Bitmap failed : image/summer.bmp\n");
 }
@@ -99,6 +107,38 @@ TEST(MachineFaults, ABrokenSoundtrackLeavesTheShowSilentAndStandardErrorClean) {
         const ProcessResult run = runIn(folder);
         expectShowRanToTheEnd(run, kind);
         EXPECT_EQ(run.err, "") << kind;
+    }
+}
+
+TEST(MachineFaults, ASoundtrackThatCouldStallTheStartIsSilentInstead) {
+    // A named pipe would wait for a writer for ever; a header claiming 4 GB over a sparse file
+    // of that size would be read whole. With a sound device (SDL's disk driver), so the
+    // soundtrack really is opened.
+    for (const std::string kind : {"named-pipe", "sparse-4-GB"}) {
+        const fs::path folder = showFolder("wav-" + kind);
+        const fs::path wav = folder / "quorrin.wav";
+        fs::remove(wav);
+        if (kind == "named-pipe") {
+            mkfifo(wav.c_str(), 0666);
+        } else {
+            std::ofstream header(wav, std::ios::binary);
+            header.write("RIFF\xf8\xff\xff\xffWAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0"
+                         "\x10\xb1\x02\0\x04\0\x10\0data\xd4\xff\xff\xff",
+                         44);
+            header.close();
+            fs::resize_file(wav, 0xFFFFFFFCull);
+        }
+        ProcessOptions options;
+        options.workingDirectory = folder.string();
+        const std::string audio = (folder / "audio.raw").string();
+        options.env = {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + audio};
+        options.timeoutSeconds = 120;
+        const ProcessResult run = runProcess({QUORRIN_STEPPED_SDL_EXE, "400", "-w"}, options);
+        expectShowRanToTheEnd(run, kind);
+        EXPECT_EQ(run.err, "") << kind;
+        EXPECT_LT(run.seconds, 30) << kind << ": the start stalled";
+        EXPECT_FALSE(fs::exists(audio) && fs::file_size(audio) > 0) << kind << ": music played";
+        fs::remove_all(folder);
     }
 }
 

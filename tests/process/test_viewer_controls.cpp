@@ -3,6 +3,7 @@
 // stepped clock makes every frame's show time known.
 #include "process_runner.h"
 #include "show_runs.h"
+#include "track_audio.h"
 #include "virtual_screen.h"
 
 #include <SDL.h>
@@ -58,11 +59,6 @@ long cpuTicks(int pid) {
 std::string lastLine(const std::string& out) {
     const std::vector<std::string> lines = splitLines(out);
     return lines.empty() ? std::string() : lines.back();
-}
-
-std::vector<char> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -193,29 +189,17 @@ TEST(ViewerControls, JumpsLandOnTheirMomentsWithTheMusicFromThere) {
         if (step.line) expected.push_back(step.line);
     EXPECT_EQ(seen, expected);
 
-    // What the sound card got: after each jump, the soundtrack from that moment's sample
-    // (44.1 kHz, 16-bit stereo), played for as long as the show stayed there.
-    SDL_AudioSpec format{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    ASSERT_NE(SDL_LoadWAV(dataPath("quorrin.wav").c_str(), &format, &data, &length), nullptr);
-    const std::vector<char> track(data, data + length);
-    SDL_FreeWAV(data);
+    // What the sound card got: after each jump, the soundtrack from that moment's sample,
+    // played for as long as the show stayed there.
+    const std::vector<char> track = trackSamples();
+    ASSERT_FALSE(track.empty());
     const std::vector<char> written = readBytes(audio);
     fs::remove(audio);
     std::size_t searchFrom = 0;
     for (const std::uint32_t ms : {8000u, 16600u, 21600u, 33300u, 28300u}) {
-        const std::size_t offset = std::size_t{ms} * 441 / 10 * 4;
-        constexpr std::size_t runBytes = 4096;
-        std::size_t found = std::string::npos;
-        for (std::size_t i = searchFrom;
-             i + runBytes <= written.size() && found == std::string::npos; i += 4)
-            if (std::equal(written.begin() + static_cast<long>(i),
-                           written.begin() + static_cast<long>(i + runBytes),
-                           track.begin() + static_cast<long>(offset)))
-                found = i;
+        const std::size_t found = findTrackMoment(written, track, ms, searchFrom);
         EXPECT_NE(found, std::string::npos) << "the track from " << ms << " ms never played";
-        if (found != std::string::npos) searchFrom = found + runBytes;
+        if (found != std::string::npos) searchFrom = found + 4096;
     }
 }
 

@@ -3,6 +3,7 @@
 // (a matrix pushed and not popped overflows its stack within a few dozen frames, a pop too
 // many underflows at once, and Mesa names either on standard error).
 #include "process_runner.h"
+#include "scene_starts.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ TEST(WholeShow, RunsEveryFrameToTheEndWithoutAGlErrorAndPrintsAllButSceneFour) {
     // The progress climbs through a scene and falls back at the next one: four climbs, for
     // scenes 1, 2, 3 and 5, each exactly as long as the scene has frames and running from its
     // first frame's progress to its last's. Frame k is drawn at k steps of the clock.
-    const double starts[] = {0, 16600, 33300, 50200, 64200, 80000};
+    const auto& starts = sceneStartsMs;
     std::vector<int> framesIn(5, 0), firstMs(5, -1), lastMs(5, -1);
     for (int ms = stepMs; ms < 80000; ms += stepMs) {
         int scene = 0;

@@ -5,6 +5,7 @@
 // outside (a key, a signal).
 #include "platform/clock_virtual.h"
 #include "shell/guarded.h"
+#include "shell/startup.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,5 +20,5 @@ int main(int argc, char** argv) {
     if (*rest == ':')
         setVirtualClockLimit(static_cast<std::uint32_t>(std::strtoul(rest + 1, nullptr, 10)));
     argv[1] = argv[0];
-    return runShowGuarded(argc - 1, argv + 1);
+    return runGuarded("quorrin", runShow, argc - 1, argv + 1);
 }

@@ -84,6 +84,15 @@ TEST(BitmapDecode, HostileSizesAreRefusedBeforeAnyAllocation) {
     const Bytes big = bitmapFile(300, 300, 24, {});
     DecodedBitmap picture;
     EXPECT_EQ(decodeBitmap(big.data(), big.size(), 256, picture), BitmapStatus::badSize);
+    // A header alone claiming far more than its file could fill, beyond the budget: refused;
+    // the same claim with a 64th of it present decodes, the rest black.
+    const Bytes claim = bitmapFile(2048, 1024, 24, {});
+    EXPECT_EQ(decodeBitmap(claim.data(), claim.size(), bitmapMaxSide, picture),
+              BitmapStatus::badSize);
+    EXPECT_TRUE(picture.rgb.empty());
+    const Bytes sixtyFourth = bitmapFile(2048, 1024, 24, Bytes(2048 * 1024 * 3 / 64 - 54, 7));
+    EXPECT_EQ(decodeBitmap(sixtyFourth.data(), sixtyFourth.size(), bitmapMaxSide, picture),
+              BitmapStatus::ok);
 }
 
 TEST(BitmapDecode, ShortFilesLeaveTheMissingPixelsBlack) {

@@ -1,5 +1,6 @@
 // The timeline: which scene a moment belongs to, its progress, and the clock arithmetic.
 #include "draw/random.h"
+#include "scene_starts.h"
 #include "shell/scene_table.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ TEST(SceneWindows, EdgesBelongToTheLaterScene) {
 }
 
 TEST(SceneWindows, ProgressRunsFromZeroToJustUnderOneInEveryScene) {
-    const double starts[] = {0, 16600, 33300, 50200, 64200, 80000};
+    const auto& starts = sceneStartsMs;
     for (int scene = 1; scene <= 5; ++scene) {
         const double start = starts[scene - 1], end = starts[scene];
         EXPECT_EQ(static_cast<float>(sceneProgress(scene, start)), 0.0f) << scene;

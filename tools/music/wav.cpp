@@ -1,21 +1,13 @@
 #include "music/wav.h"
 
+#include "common/little_endian.h"
+
 #include <fstream>
 #include <stdexcept>
 
 namespace quorrin::music {
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xff));
-    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xff));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
 
 void put_tag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
     for (int k = 0; k < 4; ++k)

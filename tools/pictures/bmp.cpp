@@ -1,23 +1,11 @@
 #include "pictures/bmp.h"
 
+#include "common/little_endian.h"
+
 #include <cmath>
 #include <stdexcept>
 
 namespace quorrin::pictures {
-
-namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xff));
-    out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xff));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
-
-} // namespace
 
 std::uint8_t to_byte(float v) {
     return static_cast<std::uint8_t>(std::lround(clamp01(v) * 255));

@@ -73,6 +73,7 @@ static void startShow(int argc, char** argv) {
     carryShowTo(moment.ms, carryFrameRate);
     if (moment.paused) pauseShowTime(); // before setting it, so it holds exactly there
     setShowTime(moment.ms);
+    setDrawingWindow(glutGetWindow());
     if (!moment.paused) glutIdleFunc(guarded<idle>);
     glutMainLoop();
 }
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
     try {
         startShow(argc, argv);
     } catch (...) {
-        stopShowOnException(currentExceptionText());
+        stopOnException(currentExceptionText());
     }
     return 0;
 }

@@ -21,6 +21,10 @@ int glutGetWindow() {
     return 1;
 }
 
+void glutPostWindowRedisplay(int) {
+    glutPostRedisplay();
+}
+
 static EM_BOOL visibilityChanged(int, const EmscriptenVisibilityChangeEvent* event, void*) {
     if (windowStatusCallback != nullptr)
         windowStatusCallback(event->hidden ? GLUT_HIDDEN : GLUT_FULLY_RETAINED);

@@ -56,6 +56,7 @@ void glutIdleFunc(void (*callback)(void));
 void glutWindowStatusFunc(void (*callback)(int state));
 void glutTimerFunc(unsigned int ms, void (*callback)(int value), int value);
 void glutPostRedisplay(void);
+void glutPostWindowRedisplay(int window);
 void glutSwapBuffers(void);
 void glutMainLoop(void);
 
