@@ -2,14 +2,16 @@
 # Installs the Debian packages a script needs, in groups, and skips what is already there:
 #   build     compilers, libraries and fonts to build the show, its capture tool and data
 #   headless  a virtual X server and ffmpeg, to play (render) the show without a display
-#   test      the test suite's tools: GoogleTest, X utilities, clang's fuzzer runtime, and
+#   test      the test suite's tools: GoogleTest, X utilities, clang's fuzzer runtime,
 #             what checks the packages (dpkg-shlibdeps needs file; lintian and
-#             desktop-file-validate check the .deb)
+#             desktop-file-validate check the .deb), and node with npm and headless
+#             Chromium for the browser version's tests
+#   web       emscripten to build the browser version, python3's web server to serve it
 # With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(build headless test)
+[ ${#groups[@]} -gt 0 ] || groups=(build headless test web)
 packages=()
 for group in "${groups[@]}"; do
     case "$group" in
@@ -18,8 +20,10 @@ for group in "${groups[@]}"; do
                           libpng-dev) ;;
         headless) packages+=(xvfb xauth ffmpeg) ;;
         test) packages+=(git googletest libgtest-dev x11-utils xdotool clang libclang-rt-14-dev
-                         dpkg-dev file lintian desktop-file-utils) ;;
-        *) echo "usage: $0 [build|headless|test]..." >&2; exit 2 ;;
+                         dpkg-dev file lintian desktop-file-utils nodejs
+                         chromium-headless-shell) ;;
+        web) packages+=(emscripten python3) ;;
+        *) echo "usage: $0 [build|headless|test|web]..." >&2; exit 2 ;;
     esac
 done
 
@@ -29,6 +33,8 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+# npm is a package of its own in Debian, but some node builds bring it along.
+if [[ " ${groups[*]} " == *" test "* ]] && ! command -v npm >/dev/null; then missing+=(npm); fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""

@@ -2,7 +2,8 @@
 # Installs what is missing, builds, generates the data and runs the whole suite twice under
 # a virtual X server: once as built for the show, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer; then the fuzz targets briefly; then makes the .deb and the
-# archive from the release build and checks them and the install.
+# archive from the release build and checks them and the install; last, builds the browser
+# version and compares its GL layer and its frames with the native show's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -47,3 +48,6 @@ echo "== packages: install, .deb and archive from the release build =="
 xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
     ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L package
 echo "Packages: $(ls build/packages/DEB/*.deb build/packages/TGZ/*.tar.gz | tr '\n' ' ')"
+echo "== web: the browser build, its GL layer's cases and its frames against the native show's =="
+scripts/web.sh --build >/dev/null
+tests/web/run.sh

@@ -1,0 +1,59 @@
+// The queries the show makes, and GL's error flag.
+#include "platform/web/gl/errors.h"
+#include "platform/web/gl/raster_state.h"
+#include "platform/web/gl/webgl_backend.h"
+
+#include <GL/gl.h>
+
+static GLenum recordedError = GL_NO_ERROR;
+
+void recordGlError(GLenum error) {
+    if (recordedError == GL_NO_ERROR) recordedError = error;
+}
+
+GLenum glGetError() {
+    if (recordedError != GL_NO_ERROR) {
+        const GLenum error = recordedError;
+        recordedError = GL_NO_ERROR;
+        return error;
+    }
+    return takeWebglError();
+}
+
+void glGetIntegerv(GLenum pname, GLint* params) {
+    if (pname == GL_MAX_TEXTURE_SIZE)
+        *params = largestTextureSide();
+    else
+        recordGlError(GL_INVALID_ENUM);
+}
+
+void glGetFloatv(GLenum pname, GLfloat* params) {
+    if (pname != GL_COLOR_CLEAR_VALUE) {
+        recordGlError(GL_INVALID_ENUM);
+        return;
+    }
+    for (int i = 0; i < 4; ++i)
+        params[i] = currentClearColour()[i];
+}
+
+// A GL 1.x layer of its own: no extensions, and no version that would promise more.
+const GLubyte* glGetString(GLenum name) {
+    const char* text = nullptr;
+    switch (name) {
+    case GL_VENDOR:
+        text = "quorrin";
+        break;
+    case GL_RENDERER:
+        text = "quorrin GL 1.x over WebGL2";
+        break;
+    case GL_VERSION:
+        text = "1.1";
+        break;
+    case GL_EXTENSIONS:
+        text = "";
+        break;
+    default:
+        recordGlError(GL_INVALID_ENUM);
+    }
+    return reinterpret_cast<const GLubyte*>(text);
+}

@@ -1,0 +1,88 @@
+// The show in a browser: the canvas is GLUT's window, the frame is the shell's own display
+// callback, and the page's address picks the moment (page_moment.h). Running from a moment
+// is the shell's own idle loop; the music and the keys come with the running show's page.
+#include "platform/web/page_moment.h"
+#include "platform/web/web_picture.h"
+#include "shell/display_mode.h"
+#include "shell/frame_loop.h"
+#include "shell/guarded.h"
+#include "shell/projection.h"
+#include "shell/sequencer.h"
+#include "shell/show_clock.h"
+#include "shell/show_state.h"
+#include "shell/startup.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <emscripten/em_js.h>
+#include <emscripten/html5.h>
+
+// A moment is reached as a run from the start at this rate reaches it, as the native jump
+// keys and the capture's stills reach theirs.
+static constexpr unsigned carryFrameRate = 60;
+static constexpr const char* canvasSelector = "#canvas";
+
+// The frames shown so far, on the canvas as data-frames: a page that waits for the picture
+// (a test, a screenshot) knows when it is there.
+EM_JS(void, markFramesShown, (int count), { Module.canvas.dataset.frames = count; });
+
+static void drawFrame() {
+    display();
+    static int shown = 0;
+    markFramesShown(++shown);
+}
+
+static void placePicture(int canvasWidth, int canvasHeight) {
+    const PictureArea picture = fitPictureToCanvas(canvasWidth, canvasHeight);
+    // The scenes see a window the picture's size, as in the native full screen.
+    reshape(picture.width, picture.height);
+}
+
+// The canvas's own pixels are the window's device pixels: a sharp picture on any screen.
+static void sizeCanvasToWindow(int& width, int& height) {
+    double cssWidth = 0, cssHeight = 0;
+    emscripten_get_element_css_size(canvasSelector, &cssWidth, &cssHeight);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    width = static_cast<int>(std::lround(cssWidth * ratio));
+    height = static_cast<int>(std::lround(cssHeight * ratio));
+    emscripten_set_canvas_element_size(canvasSelector, width, height);
+}
+
+static EM_BOOL windowResized(int, const EmscriptenUiEvent*, void*) {
+    int width = 0, height = 0;
+    sizeCanvasToWindow(width, height);
+    placePicture(width, height);
+    glutPostRedisplay();
+    return EM_TRUE;
+}
+
+static void startShow(int argc, char** argv) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGB);
+    glutCreateWindow(windowTitle);
+    int width = 0, height = 0;
+    sizeCanvasToWindow(width, height);
+    glutDisplayFunc(guarded<drawFrame>);
+    // GLUT's main loop reshapes once with the canvas's size before the first frame.
+    glutReshapeFunc(guarded<placePicture, int, int>);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE,
+                                   windowResized);
+    initDemo();
+
+    const PageMoment moment = momentFromFragment(argc > 1 ? argv[1] : "");
+    carryShowTo(moment.ms, carryFrameRate);
+    if (moment.paused) pauseShowTime(); // before setting it, so it holds exactly there
+    setShowTime(moment.ms);
+    setDrawingWindow(glutGetWindow());
+    if (!moment.paused) glutIdleFunc(guarded<idle>);
+    glutMainLoop();
+}
+
+int main(int argc, char** argv) {
+    try {
+        startShow(argc, argv);
+    } catch (...) {
+        stopOnException(currentExceptionText());
+    }
+    return 0;
+}
