@@ -9,7 +9,7 @@
 #include "capture/output_files.h"
 #include "platform/signals.h"
 #include "shell/projection.h"
-#include "shell/startup.h"
+#include "shell/init_demo.h"
 
 #include <cstdio>
 #include <cstdlib>

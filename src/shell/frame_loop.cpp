@@ -1,5 +1,6 @@
 #include "shell/frame_loop.h"
 
+#include "platform/program_exit.h"
 #include "platform/signals.h"
 #include "shell/guarded.h"
 #include "shell/scene_table.h"
@@ -29,12 +30,12 @@ void setDrawingWindow(int window) {
 }
 
 void idle() {
-    if (quitSignal() != 0) std::exit(0);
+    if (quitSignal() != 0) exitProgram(0);
     glutPostWindowRedisplay(drawingWindow);
 }
 
 static void watchWhileNotDrawing(int) {
-    if (quitSignal() != 0) std::exit(0);
+    if (quitSignal() != 0) exitProgram(0);
     if (drawingFrames()) {
         watching = false;
         return;

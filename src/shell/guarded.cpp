@@ -1,5 +1,7 @@
 #include "shell/guarded.h"
 
+#include "platform/program_exit.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -19,7 +21,7 @@ const char* currentExceptionText() noexcept {
 void stopOnException(const char* what) noexcept {
     std::fflush(stdout);
     std::fprintf(stderr, "%s: stopped by an unexpected error: %s\n", programName, what);
-    std::exit(1);
+    exitProgram(1);
 }
 
 int runGuarded(const char* program, int (*run)(int, char**), int argc, char** argv) noexcept {

@@ -1,6 +1,7 @@
 #include "shell/sequencer.h"
 
 #include "draw/render_state.h"
+#include "platform/program_exit.h"
 #include "platform/signals.h"
 #include "scenes/frame_carry.h"
 #include "shell/music_routines.h"
@@ -42,7 +43,7 @@ void display() {
 void endShow() {
     stopMusic();
     closeMusic();
-    std::exit(0);
+    exitProgram(0);
 }
 
 void renderScene(unsigned scene, double elapsedMs) {

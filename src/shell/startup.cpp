@@ -1,12 +1,10 @@
 #include "shell/startup.h"
 
-#include "assets/texture_set.h"
-#include "draw/random.h"
 #include "platform/signals.h"
 #include "shell/display_mode.h"
 #include "shell/frame_loop.h"
 #include "shell/guarded.h"
-#include "shell/music_routines.h"
+#include "shell/init_demo.h"
 #include "shell/picture_window.h"
 #include "shell/projection.h"
 #include "shell/sequencer.h"
@@ -18,16 +16,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-
-void initDemo() {
-    seedRandom(14);
-    glClearColor(0, 0, 0, 1);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_CULL_FACE);
-    glEnable(GL_COLOR_MATERIAL);
-    loadTextureSet();
-    openMusic();
-}
 
 // Without an X display GLUT can only abort; say what is missing in the show's own words.
 static void requireDisplay(int argc, char** argv) {

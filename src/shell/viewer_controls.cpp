@@ -1,5 +1,6 @@
 #include "shell/viewer_controls.h"
 
+#include "platform/program_exit.h"
 #include "shell/frame_loop.h"
 #include "shell/music_routines.h"
 #include "shell/scene_table.h"
@@ -14,7 +15,7 @@
 static constexpr unsigned jumpFrameRate = 60;
 
 void keyboard(unsigned char key, int, int) {
-    if (key == 27) std::exit(0);
+    if (key == 27) exitProgram(0);
     if (key == ' ') togglePause();
 }
 

@@ -3,7 +3,7 @@
 #include "platform/clock_virtual.h"
 #include "shell/projection.h"
 #include "shell/sequencer.h"
-#include "shell/startup.h"
+#include "shell/init_demo.h"
 
 #include <GL/freeglut.h>
 #include <GL/glext.h>

@@ -38,11 +38,11 @@ target_include_directories(quorrin_web_gl BEFORE PUBLIC ${QUORRIN_WEB_DIR}/inclu
 target_compile_options(quorrin_web_gl PUBLIC -fexceptions)
 
 # The scenes, the drawing kit, the pictures' loader and the shell, as the native show has
-# them; only the native full screen's child window stays out (picture_window_stand_in.cpp).
+# them; the native program's start and its full screen's child window stay out.
 file(GLOB QUORRIN_SHARED_SOURCES CONFIGURE_DEPENDS
      src/shell/*.cpp src/assets/*.cpp src/draw/*.cpp src/scenes/*.cpp)
 list(FILTER QUORRIN_SHARED_SOURCES EXCLUDE
-     REGEX "src/shell/(main|picture_window|picture_framebuffer)\\.cpp$")
+     REGEX "src/shell/(main|startup|picture_window|picture_framebuffer)\\.cpp$")
 file(GLOB QUORRIN_WEB_SOURCES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/*.cpp)
 
 add_executable(quorrin-web ${QUORRIN_SHARED_SOURCES} ${QUORRIN_WEB_SOURCES}

@@ -10,7 +10,7 @@
 #include "shell/sequencer.h"
 #include "shell/show_clock.h"
 #include "shell/show_state.h"
-#include "shell/startup.h"
+#include "shell/init_demo.h"
 
 #include <GL/freeglut.h>
 #include <cmath>

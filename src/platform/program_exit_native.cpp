@@ -1,0 +1,7 @@
+#include "platform/program_exit.h"
+
+#include <cstdlib>
+
+void exitProgram(int status) {
+    std::exit(status);
+}
