@@ -19,7 +19,7 @@ static bool readMs(std::string_view digits, std::uint32_t& ms) {
 }
 
 PageMoment momentFromFragment(const char* fragment) {
-    PageMoment moment{0, false};
+    PageMoment moment{0, false, false};
     std::string_view rest = fragment != nullptr ? fragment : "";
     if (rest.starts_with('#')) rest.remove_prefix(1);
     while (!rest.empty()) {
@@ -28,6 +28,8 @@ PageMoment momentFromFragment(const char* fragment) {
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
         if (part == "paused")
             moment.paused = true;
+        else if (part == "bench")
+            moment.bench = true;
         else if (part.starts_with("t="))
             readMs(part.substr(2), moment.ms);
     }

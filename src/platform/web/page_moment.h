@@ -7,8 +7,10 @@
 struct PageMoment {
     std::uint32_t ms; // within the show: at most its last millisecond
     bool paused;
+    bool bench; // index.html#bench: the benchmark instead of the show
 };
 
 // Parts are separated by '&'; "t=" followed by digits sets the moment, "paused" holds it,
-// anything else is ignored. No moment: the start.
+// "bench" asks for the benchmark; anything else (the page's own "step=") is ignored. No
+// moment: the start.
 PageMoment momentFromFragment(const char* fragment);

@@ -17,17 +17,47 @@ ExternalProject_Add(quorrin_host_data
                -DCMAKE_BUILD_TYPE=Release
     # Its own jobs: make's flags from the outer build would promise a job server it lacks.
     BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
-                  ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data
+                  ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data quorrin-pack-files
                                    --parallel ${QUORRIN_HOST_CORES}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav)
+    BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav
+                     ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files)
+
+# What the page downloads besides its code: the 29 pictures packed into one gzip stream
+# (6 MB of bitmaps in well under one), which the page unpacks into the program's files, and
+# the soundtrack as Opus in Ogg, which every current browser decodes. Bit-exact, so the
+# same wave always makes the same file.
+include(${CMAKE_SOURCE_DIR}/tools/picture_names.cmake)
+set(QUORRIN_PACKED_PICTURES)
+foreach(name ${QUORRIN_PICTURE_NAMES})
+    list(APPEND QUORRIN_PACKED_PICTURES image/${name}.bmp=${QUORRIN_DATA_DIR}/image/${name}.bmp)
+endforeach()
+add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/pictures.pack.gz
+    COMMAND ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files
+            ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_PACKED_PICTURES}
+    DEPENDS quorrin_host_data
+    COMMENT "Packing the pictures for the page"
+    VERBATIM)
+find_program(QUORRIN_FFMPEG ffmpeg REQUIRED)
+add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/quorrin.ogg
+    COMMAND ${QUORRIN_FFMPEG} -hide_banner -loglevel error -nostdin -y
+            -i ${QUORRIN_DATA_DIR}/quorrin.wav -c:a libopus -b:a 96k -fflags +bitexact
+            -flags:a +bitexact -map_metadata -1 ${QUORRIN_SITE_DIR}/quorrin.ogg
+    DEPENDS quorrin_host_data
+    COMMENT "Compressing the soundtrack for the page"
+    VERBATIM)
+add_custom_target(quorrin_web_data ALL
+    DEPENDS ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_SITE_DIR}/quorrin.ogg)
 
 # Debian's emscripten finds its JavaScript parser through Debian's node modules when it
 # optimises at link time.
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 set(QUORRIN_WEB_LINK_OPTIONS -fexceptions -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
                              -sALLOW_MEMORY_GROWTH=1)
+# The page starts the program itself, once its files are in and the person has started it.
+set(QUORRIN_PAGE_LINK_OPTIONS -sINVOKE_RUN=0 "-sEXPORTED_RUNTIME_METHODS=['callMain','FS']"
+                              -sFORCE_FILESYSTEM=1)
 
 # The GL 1.x layer over WebGL2, with GLU and the GLUT shapes: it knows nothing of the show.
 file(GLOB QUORRIN_WEB_GL_SOURCES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/gl/*.cpp)
@@ -46,17 +76,15 @@ list(FILTER QUORRIN_SHARED_SOURCES EXCLUDE
 file(GLOB QUORRIN_WEB_SOURCES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/*.cpp)
 
 add_executable(quorrin-web ${QUORRIN_SHARED_SOURCES} ${QUORRIN_WEB_SOURCES}
-                           src/platform/message_stderr.cpp src/platform/music_silent.cpp)
+                           src/platform/message_stderr.cpp src/platform/music_command.cpp
+                           src/capture/bench_report.cpp src/capture/frame_stats.cpp)
 target_link_libraries(quorrin-web PRIVATE quorrin_web_gl)
-target_link_options(quorrin-web PRIVATE ${QUORRIN_WEB_LINK_OPTIONS}
-    "SHELL:--preload-file ${QUORRIN_DATA_DIR}/image@image"
-    "SHELL:--preload-file ${QUORRIN_DATA_DIR}/quorrin.wav@quorrin.wav")
+target_link_options(quorrin-web PRIVATE ${QUORRIN_WEB_LINK_OPTIONS} ${QUORRIN_PAGE_LINK_OPTIONS})
 set_target_properties(quorrin-web PROPERTIES
     OUTPUT_NAME quorrin
     SUFFIX .js
-    RUNTIME_OUTPUT_DIRECTORY ${QUORRIN_SITE_DIR}
-    LINK_DEPENDS ${QUORRIN_DATA_DIR}/quorrin.wav)
-add_dependencies(quorrin-web quorrin_host_data)
+    RUNTIME_OUTPUT_DIRECTORY ${QUORRIN_SITE_DIR})
+add_dependencies(quorrin-web quorrin_web_data)
 
 # The page: emscripten's own HTML page is not used; the project's is copied beside the code.
 file(GLOB QUORRIN_PAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/*)
@@ -84,3 +112,12 @@ if(QUORRIN_TESTS)
                                ${CMAKE_SOURCE_DIR}/tests/web/layer_cases.html
                                ${CMAKE_BINARY_DIR}/layer-cases/index.html)
 endif()
+
+# The site as one zip for any static host: cpack in build-web/ makes
+# packages/quorrin-VERSION-web.zip, its one folder holding index.html and the rest.
+install(DIRECTORY ${QUORRIN_SITE_DIR}/ DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME quorrin)
+set(CPACK_PACKAGE_FILE_NAME quorrin-${PROJECT_VERSION}-web)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+include(CPack)

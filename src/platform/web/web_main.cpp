@@ -1,16 +1,20 @@
 // The show in a browser: the canvas is GLUT's window, the frame is the shell's own display
-// callback, and the page's address picks the moment (page_moment.h). Running from a moment
-// is the shell's own idle loop; the music and the keys come with the running show's page.
+// callback, the keys are the viewer's, and the page's address picks the moment
+// (page_moment.h). The page starts the program once its files are in and the person has
+// started it (web/page.js); index.html#bench runs the benchmark instead (web_bench.h).
 #include "platform/web/page_moment.h"
+#include "platform/web/web_bench.h"
 #include "platform/web/web_picture.h"
 #include "shell/display_mode.h"
 #include "shell/frame_loop.h"
 #include "shell/guarded.h"
+#include "shell/init_demo.h"
+#include "shell/music_routines.h"
 #include "shell/projection.h"
 #include "shell/sequencer.h"
 #include "shell/show_clock.h"
 #include "shell/show_state.h"
-#include "shell/init_demo.h"
+#include "shell/viewer_controls.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -22,14 +26,17 @@
 static constexpr unsigned carryFrameRate = 60;
 static constexpr const char* canvasSelector = "#canvas";
 
-// The frames shown so far, on the canvas as data-frames: a page that waits for the picture
-// (a test, a screenshot) knows when it is there.
-EM_JS(void, markFramesShown, (int count), { Module.canvas.dataset.frames = count; });
+// The frames shown so far and the moment of the latest, on the canvas as data-frames and
+// data-show-ms: a page that waits for the picture (a test, a screenshot) knows it is there.
+EM_JS(void, markFrameShown, (int count, double showMs), {
+    Module.canvas.dataset.frames = count;
+    Module.canvas.dataset.showMs = showMs;
+});
 
 static void drawFrame() {
     display();
     static int shown = 0;
-    markFramesShown(++shown);
+    markFrameShown(++shown, showTimeAtLastReading());
 }
 
 static void placePicture(int canvasWidth, int canvasHeight) {
@@ -56,33 +63,41 @@ static EM_BOOL windowResized(int, const EmscriptenUiEvent*, void*) {
     return EM_TRUE;
 }
 
-static void startShow(int argc, char** argv) {
+static void startAt(const PageMoment& moment) {
+    glutDisplayFunc(guarded<drawFrame>);
+    glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
+    glutSpecialFunc(guarded<specialKey, int, int, int>);
+    glutWindowStatusFunc(guarded<windowStatus, int>);
+    // The moment as the native jump keys reach theirs: carried, then drawn.
+    carryShowTo(moment.ms, carryFrameRate);
+    if (moment.paused) pauseShowTime(); // before setting it, so it holds exactly there
+    setShowTime(moment.ms);
+    if (!moment.paused) playMusicFrom(moment.ms);
+    updateFrameLoop();
+}
+
+static int startShow(int argc, char** argv) {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH | GLUT_RGB);
     glutCreateWindow(windowTitle);
     int width = 0, height = 0;
     sizeCanvasToWindow(width, height);
-    glutDisplayFunc(guarded<drawFrame>);
     // GLUT's main loop reshapes once with the canvas's size before the first frame.
     glutReshapeFunc(guarded<placePicture, int, int>);
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE,
                                    windowResized);
     initDemo();
+    setDrawingWindow(glutGetWindow());
 
     const PageMoment moment = momentFromFragment(argc > 1 ? argv[1] : "");
-    carryShowTo(moment.ms, carryFrameRate);
-    if (moment.paused) pauseShowTime(); // before setting it, so it holds exactly there
-    setShowTime(moment.ms);
-    setDrawingWindow(glutGetWindow());
-    if (!moment.paused) glutIdleFunc(guarded<idle>);
-    glutMainLoop();
+    if (moment.bench)
+        startBench();
+    else
+        startAt(moment);
+    glutMainLoop(); // hands the page back to the browser; GLUT's callbacks run from there
+    return 0;
 }
 
 int main(int argc, char** argv) {
-    try {
-        startShow(argc, argv);
-    } catch (...) {
-        stopOnException(currentExceptionText());
-    }
-    return 0;
+    return runGuarded("quorrin", startShow, argc, argv);
 }

@@ -57,3 +57,7 @@ const GLubyte* glGetString(GLenum name) {
     }
     return reinterpret_cast<const GLubyte*>(text);
 }
+
+void glFinish() {
+    finishPicture();
+}

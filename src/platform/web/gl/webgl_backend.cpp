@@ -138,6 +138,14 @@ void flushTriangles() {
     pending.clear();
 }
 
+void finishPicture() {
+    flushTriangles();
+    // Reading a pixel back waits for every draw before it, which WebGL's finish need not.
+    unsigned char pixel[4];
+    bindPicture();
+    emscripten_glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+}
+
 void useFragmentState(const FragmentState& state) {
     if (state == pendingState) return;
     flushTriangles();

@@ -31,6 +31,8 @@ void useFragmentState(const FragmentState& state);
 void addTriangle(const DrawVertex& a, const DrawVertex& b, const DrawVertex& c);
 // Draws everything pending.
 void flushTriangles();
+// Draws everything pending and waits until the picture holds it.
+void finishPicture();
 
 // Clears the picture (colour, depth or both) through the scissor rectangle when enabled.
 void clearPicture(bool colour, bool depth, const float clearColour[4], bool scissorTest,

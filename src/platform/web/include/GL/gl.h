@@ -144,6 +144,8 @@ GLenum glGetError(void);
 void glGetIntegerv(GLenum pname, GLint* params);
 void glGetFloatv(GLenum pname, GLfloat* params);
 const GLubyte* glGetString(GLenum name);
+// Waits until every frame drawn so far is in the picture (for timing it).
+void glFinish(void);
 
 #ifdef __cplusplus
 }
