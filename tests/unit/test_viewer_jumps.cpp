@@ -1,24 +1,31 @@
-// Where the viewer's jump keys land, from moments across the show.
+// Where the viewer's jump keys land, from moments across the show: every row of the table the
+// browser's keys are also checked against.
 #include "shell/viewer_jumps.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <string>
 
-TEST(ViewerJumps, FiveSecondsBackStopsAtTheStartAndForwardMayPassTheEnd) {
-    EXPECT_EQ(jumpTarget(ViewerJump::back5s, 12345.6), 7345u);
-    EXPECT_EQ(jumpTarget(ViewerJump::back5s, 4999), 0u);
-    EXPECT_EQ(jumpTarget(ViewerJump::forward5s, 3000), 8000u);
-    EXPECT_EQ(jumpTarget(ViewerJump::forward5s, 76000), 81000u); // the show then ends
-    EXPECT_EQ(jumpTarget(ViewerJump::toStart, 60000), 0u);
-}
-
-TEST(ViewerJumps, SceneKeysGoToSceneStartsAndBackOneSceneNearAStart) {
-    EXPECT_EQ(jumpTarget(ViewerJump::nextScene, 20000), 33300u);
-    EXPECT_EQ(jumpTarget(ViewerJump::nextScene, 0), 16600u);
-    EXPECT_EQ(jumpTarget(ViewerJump::nextScene, 70000), 80000u); // past the last: the end
-    EXPECT_EQ(jumpTarget(ViewerJump::sceneStart, 40000), 33300u);
-    EXPECT_EQ(jumpTarget(ViewerJump::sceneStart, 34300), 33300u);   // a second in: this scene
-    EXPECT_EQ(jumpTarget(ViewerJump::sceneStart, 34299.9), 16600u); // within it: the one before
-    EXPECT_EQ(jumpTarget(ViewerJump::sceneStart, 33300), 16600u);
-    EXPECT_EQ(jumpTarget(ViewerJump::sceneStart, 500), 0u); // scene 1 has none before
-    EXPECT_EQ(jumpTarget(ViewerJump::sceneStart, 64200), 50200u);
+TEST(ViewerJumps, EveryKeyLandsWhereTheTableSays) {
+    const std::map<std::string, ViewerJump> keys = {
+        {"Left", ViewerJump::back5s},        {"Right", ViewerJump::forward5s},
+        {"PageUp", ViewerJump::sceneStart},  {"PageDown", ViewerJump::nextScene},
+        {"Home", ViewerJump::toStart},
+    };
+    std::ifstream table(QUORRIN_SOURCE_DIR "/tests/support/jump_cases.txt");
+    int rows = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        std::string key;
+        double fromMs = 0;
+        std::uint32_t landsMs = 0;
+        ASSERT_TRUE(fields >> key >> fromMs >> landsMs) << line;
+        ASSERT_EQ(keys.count(key), 1u) << line;
+        EXPECT_EQ(jumpTarget(keys.at(key), fromMs), landsMs) << line;
+        ++rows;
+    }
+    EXPECT_EQ(rows, 14);
 }

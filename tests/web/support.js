@@ -17,7 +17,7 @@ const chromiumArguments = [
 ];
 const contentTypes = {
     '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-    '.wasm': 'application/wasm',
+    '.wasm': 'application/wasm', '.ogg': 'audio/ogg',
 };
 
 // Serves folder at http://127.0.0.1:PORT/ (wasm does not load from file://).
@@ -37,8 +37,9 @@ function serve(folder) {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-function launchBrowser() {
-    return puppeteer.launch({executablePath: chromium, args: chromiumArguments});
+// extraArguments: '--autoplay-policy=no-user-gesture-required' lets sound start at once.
+function launchBrowser(extraArguments = []) {
+    return puppeteer.launch({executablePath: chromium, args: [...chromiumArguments, ...extraArguments]});
 }
 
 // The page at url in a width x height window, as shown once its program has drawn a frame

@@ -63,10 +63,30 @@ static EM_BOOL windowResized(int, const EmscriptenUiEvent*, void*) {
     return EM_TRUE;
 }
 
+// A key may end the show, and the end of a page's program unwinds it through whatever
+// called it: GLUT's key listeners would pass that on to the browser as an error, its timers
+// take it in their stride. So a key is handed on from a timer, at once.
+static constexpr int specialKeyFlag = 1 << 16;
+
+static void deliverKey(int key) {
+    if ((key & specialKeyFlag) != 0)
+        specialKey(key & ~specialKeyFlag, 0, 0);
+    else
+        keyboard(static_cast<unsigned char>(key), 0, 0);
+}
+
+static void queueKey(unsigned char key, int, int) {
+    glutTimerFunc(0, guarded<deliverKey, int>, key);
+}
+
+static void queueSpecialKey(int key, int, int) {
+    glutTimerFunc(0, guarded<deliverKey, int>, key | specialKeyFlag);
+}
+
 static void startAt(const PageMoment& moment) {
     glutDisplayFunc(guarded<drawFrame>);
-    glutKeyboardFunc(guarded<keyboard, unsigned char, int, int>);
-    glutSpecialFunc(guarded<specialKey, int, int, int>);
+    glutKeyboardFunc(queueKey);
+    glutSpecialFunc(queueSpecialKey);
     glutWindowStatusFunc(guarded<windowStatus, int>);
     // The moment as the native jump keys reach theirs: carried, then drawn.
     carryShowTo(moment.ms, carryFrameRate);

@@ -1,0 +1,116 @@
+// The running page: its end at 80 s and on Esc, the viewer's keys and the music they move,
+// and the site's own limits (its size, nothing fetched from elsewhere). The show's clock is
+// stepped (#step=MS) or stands still (#step=0), so every moment is known.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const {serve, launchBrowser} = require('./support');
+
+const site = path.resolve(process.argv[2]);
+const table = path.resolve(__dirname, '../support/jump_cases.txt');
+const failures = [];
+const check = (ok, what) => {
+    console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+    if (!ok) failures.push(what);
+};
+
+async function openPage(browser, base, hash, requests) {
+    const page = await browser.newPage();
+    page.on('request', (request) => requests.push(request.url()));
+    page.on('pageerror', (error) => failures.push(`${hash}: ${error.message}`));
+    await page.setViewport({width: 320, height: 240});
+    await page.goto(`${base}/index.html${hash}`);
+    await page.waitForFunction(() => Number(document.getElementById('canvas').dataset.frames || 0) >= 1,
+                               {timeout: 60000});
+    return page;
+}
+
+const state = (page) => page.evaluate(() => ({
+    state: document.body.dataset.state,
+    frames: Number(document.getElementById('canvas').dataset.frames),
+    showMs: Number(document.getElementById('canvas').dataset.showMs),
+    starts: Module.music.starts.map((s) => Math.round(s * 1000)),
+    playing: Module.music.source !== null,
+}));
+
+// The state once the page shows the moment a key should land on (or has ended), or after a
+// few seconds of showing something else.
+async function afterKey(page, key, landsMs) {
+    await page.keyboard.press(key);
+    await page.waitForFunction((ms) => document.body.dataset.state === 'ended' ||
+                                       Number(document.getElementById('canvas').dataset.showMs) === ms,
+                               {timeout: 5000}, landsMs).catch(() => {});
+    return state(page);
+}
+
+(async () => {
+    const server = await serve(site);
+    const base = `http://127.0.0.1:${server.address().port}`;
+    const browser = await launchBrowser(['--autoplay-policy=no-user-gesture-required']);
+    const requests = [];
+
+    // Stepped a second a frame, the show runs to its end, closes its music and holds still.
+    const ending = await openPage(browser, base, '#step=1000', requests);
+    await ending.waitForFunction(() => document.body.dataset.state === 'ended', {timeout: 60000});
+    const ended = await state(ending);
+    await new Promise((done) => setTimeout(done, 1000));
+    const later = await state(ending);
+    check(ended.showMs === 79000 && !ended.playing && later.frames === ended.frames,
+          `the end at 80 s: last frame at ${ended.showMs} ms, music ${ended.playing ? 'on' : 'off'}, ` +
+          `${later.frames - ended.frames} frames after it`);
+    await ending.close();
+
+    // Esc ends it at once, the music with it.
+    const escaped = await openPage(browser, base, '#t=30000&step=0', requests);
+    const escape = await afterKey(escaped, 'Escape', -1);
+    check(escape.state === 'ended' && !escape.playing, `Esc at 30 s: ${escape.state}`);
+    await escaped.close();
+
+    // Every key of the native rules' table, paused (no music starts) and running (the music
+    // starts again from where the key lands).
+    const keys = {Left: 'ArrowLeft', Right: 'ArrowRight', PageUp: 'PageUp', PageDown: 'PageDown', Home: 'Home'};
+    const rows = fs.readFileSync(table, 'utf8').split('\n').filter((l) => l && !l.startsWith('#'))
+        .map((l) => l.trim().split(/\s+/)).filter(([, from]) => Number.isInteger(Number(from)));
+    for (const [key, from, lands] of rows) {
+        for (const paused of [true, false]) {
+            const page = await openPage(browser, base, `#t=${from}&step=0${paused ? '&paused' : ''}`, requests);
+            const after = await afterKey(page, keys[key], Number(lands));
+            const landed = Number(lands) >= 80000 ? after.state === 'ended'
+                                                  : after.showMs === Number(lands);
+            const music = paused ? after.starts.length === 0 && !after.playing
+                                 : Number(lands) >= 80000 ||
+                                       (after.playing && after.starts.at(-1) === Number(lands));
+            check(landed && music, `${key} from ${from} ${paused ? 'paused' : 'running'}: ` +
+                                   `at ${after.showMs} ms (${after.state}), music from ${after.starts}`);
+            await page.close();
+        }
+    }
+
+    // Space pauses the music where it stands and resumes it from the paused moment.
+    const spaced = await openPage(browser, base, '#t=20000&step=0', requests);
+    await spaced.keyboard.press('Space');
+    await spaced.waitForFunction(() => Module.music.source === null, {timeout: 10000}).catch(() => {});
+    const pausedState = await state(spaced);
+    await spaced.keyboard.press('Space');
+    await spaced.waitForFunction(() => Module.music.source !== null, {timeout: 10000});
+    const resumed = await state(spaced);
+    check(!pausedState.playing && resumed.starts.join() === '20000,20000',
+          `Space pauses and resumes the music at 20 s: ${resumed.starts}`);
+    await spaced.close();
+
+    // The site fits in 4 MB and the page fetched nothing from outside its own folder.
+    const bytes = fs.readdirSync(site).reduce((sum, name) => sum + fs.statSync(path.join(site, name)).size, 0);
+    check(bytes <= 4 * 1024 * 1024, `the site is ${(bytes / 1048576).toFixed(2)} MB`);
+    const outside = requests.filter((url) => !url.startsWith(base));
+    check(outside.length === 0, `requests outside the site: ${outside.length ? outside.join(' ') : 'none'}`);
+
+    await browser.close();
+    server.close();
+    if (failures.length > 0) {
+        console.log(`${failures.length} failed:\n${failures.join('\n')}`);
+        process.exit(1);
+    }
+})().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});
