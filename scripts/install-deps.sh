@@ -6,7 +6,8 @@
 #             what checks the packages (dpkg-shlibdeps needs file; lintian and
 #             desktop-file-validate check the .deb), and node with npm and headless
 #             Chromium for the browser version's tests
-#   web       emscripten to build the browser version, python3's web server to serve it
+#   web       emscripten to build the browser version, ffmpeg to compress its soundtrack,
+#             python3's web server to serve it
 # With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
@@ -22,7 +23,7 @@ for group in "${groups[@]}"; do
         test) packages+=(git googletest libgtest-dev x11-utils xdotool clang libclang-rt-14-dev
                          dpkg-dev file lintian desktop-file-utils nodejs
                          chromium-headless-shell) ;;
-        web) packages+=(emscripten python3) ;;
+        web) packages+=(emscripten ffmpeg python3) ;;
         *) echo "usage: $0 [build|headless|test|web]..." >&2; exit 2 ;;
     esac
 done

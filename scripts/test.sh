@@ -48,6 +48,6 @@ echo "== packages: install, .deb and archive from the release build =="
 xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
     ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L package
 echo "Packages: $(ls build/packages/DEB/*.deb build/packages/TGZ/*.tar.gz | tr '\n' ' ')"
-echo "== web: the browser build, its GL layer's cases and its frames against the native show's =="
+echo "== web: the browser build, its GL layer's cases, its frames against the native show's, the running page and its zip =="
 scripts/web.sh --build >/dev/null
 tests/web/run.sh
