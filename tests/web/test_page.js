@@ -98,6 +98,19 @@ async function afterKey(page, key, landsMs) {
           `Space pauses and resumes the music at 20 s: ${resumed.starts}`);
     await spaced.close();
 
+    // A file the site cannot deliver is said in words, not left a blank page.
+    const broken = await browser.newPage();
+    await broken.setRequestInterception(true);
+    broken.on('request', (request) => request.url().endsWith('/quorrin.ogg')
+                                          ? request.respond({status: 404}) : request.continue());
+    await broken.goto(`${base}/index.html`);
+    await broken.waitForFunction(() => document.body.dataset.state === 'failed', {timeout: 30000})
+        .catch(() => {});
+    const said = await broken.evaluate(() => [document.body.dataset.state,
+                                              document.getElementById('notice-text').textContent]);
+    check(said[0] === 'failed' && said[1].includes('quorrin.ogg'), `a missing soundtrack: "${said[1]}"`);
+    await broken.close();
+
     // The site fits in 4 MB and the page fetched nothing from outside its own folder.
     const bytes = fs.readdirSync(site).reduce((sum, name) => sum + fs.statSync(path.join(site, name)).size, 0);
     check(bytes <= 4 * 1024 * 1024, `the site is ${(bytes / 1048576).toFixed(2)} MB`);
