@@ -9,7 +9,6 @@
 
 #include <GL/freeglut.h>
 #include <cstdint>
-#include <cstdlib>
 
 // Often enough to answer Ctrl-C at once to a person, rarely enough to cost nothing.
 static constexpr int watchPollMs = 100;

@@ -3,7 +3,6 @@
 #include "platform/program_exit.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 
 static const char* programName = "quorrin";

@@ -10,7 +10,6 @@
 
 #include <GL/freeglut.h>
 #include <cstdio>
-#include <cstdlib>
 
 void drawShowFrame() {
     // Paused, a frame is drawn only when the window needs repainting: the music stays paused.

@@ -9,7 +9,6 @@
 #include "shell/viewer_jumps.h"
 
 #include <GL/freeglut.h>
-#include <cstdlib>
 
 // A jump lands where a run at this rate from the start would be.
 static constexpr unsigned jumpFrameRate = 60;
