@@ -12,6 +12,7 @@
 #include <cstring>
 
 static int pictureWindow;
+static bool pictureFillsScreen = true;
 static PictureFramebuffer pictureTarget;
 static int targetWidth, targetHeight;
 
@@ -28,8 +29,10 @@ static PictureWindowRect pictureWindowRect(int screenWidth, int screenHeight) {
 }
 
 void openPictureWindow() {
-    const PictureWindowRect place =
-        pictureWindowRect(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    const int screenWidth = glutGet(GLUT_WINDOW_WIDTH), screenHeight = glutGet(GLUT_WINDOW_HEIGHT);
+    const PictureWindowRect place = pictureWindowRect(screenWidth, screenHeight);
+    pictureFillsScreen =
+        fillsTarget(pictureAreaFor(screenWidth, screenHeight), screenWidth, screenHeight);
     pictureWindow =
         glutCreateSubWindow(glutGetWindow(), place.left, place.top, place.width, place.height);
 }
@@ -37,9 +40,12 @@ void openPictureWindow() {
 void placePictureWindow(int width, int height) {
     const int screenWindow = glutGetWindow();
     const PictureWindowRect place = pictureWindowRect(width, height);
+    pictureFillsScreen = fillsTarget(pictureAreaFor(width, height), width, height);
     glutSetWindow(pictureWindow);
     glutPositionWindow(place.left, place.top);
     glutReshapeWindow(place.width, place.height);
+    // A screen of a new shape may want the framebuffer where the window's size stays.
+    reshapePicture(place.width, place.height);
     glutSetWindow(screenWindow);
 }
 
@@ -57,8 +63,12 @@ static bool framebufferObjectsAvailable() {
 }
 
 void reshapePicture(int width, int height) {
-    if ((width != targetWidth || height != targetHeight) && framebufferObjectsAvailable()) {
+    const bool wanted = !pictureFillsScreen && framebufferObjectsAvailable();
+    if (!wanted || width != targetWidth || height != targetHeight) {
         deletePictureFramebuffer(pictureTarget);
+        targetWidth = targetHeight = 0;
+    }
+    if (wanted && pictureTarget.framebuffer == 0) {
         pictureTarget = makePictureFramebuffer(width, height, 0, true);
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         targetWidth = width;

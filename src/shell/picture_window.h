@@ -14,9 +14,11 @@ void openPictureWindow();
 void placePictureWindow(int width, int height);
 void drawBars();
 
-// The picture window's callbacks. Each frame is drawn into a framebuffer of the show's own
-// format and copied into the window one to one, so the screen shows exactly the pixels a
-// capture of the picture's size draws (the window's own format rounds some blends
-// differently). Where GL has no framebuffer objects, straight into the window.
+// The picture window's callbacks. On a 4:3 screen the picture window is the whole screen
+// and is drawn straight into, as a window is. On a screen of another shape each frame is
+// drawn into a picture-sized framebuffer, as the capture draws, and copied into the window
+// one to one, so the picture between the bars is exactly the pixels a capture of its size
+// draws: drawn straight into a window, Mesa's software renderer rounds some textured pixels
+// one level differently. Without framebuffer objects, straight into the window.
 void reshapePicture(int width, int height);
 void displayPicture();
