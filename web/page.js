@@ -125,13 +125,18 @@ function startWhenReady() {
     }
     setState('waiting');
     say('quorrin: an 80-second real-time demo, with music. Click, tap or press a key to start.',
-        'Start', startWithSound);
+        'Start');
 }
 
 function startWithSound() {
     Module.music.context.resume();
     startProgram();
 }
+
+// The start control is the whole waiting page: a click or tap anywhere on it starts the show.
+window.addEventListener('click', () => {
+    if (document.body.dataset.state === 'waiting') startWithSound();
+});
 
 window.addEventListener('keydown', (event) => {
     // A key is a person's gesture: sound held back until now may play.
