@@ -153,6 +153,9 @@ window.addEventListener('keydown', (event) => {
     }
 }, true);
 
+// Two megabytes take a while on a slow line: the page says what it is doing meanwhile.
+say('quorrin: loading the pictures and the music…');
+
 if (!document.createElement('canvas').getContext('webgl2')) {
     fail('This browser cannot draw the show: it has no WebGL2.');
     Module.onRuntimeInitialized = () => {};

@@ -102,8 +102,11 @@ async function afterKey(page, key, landsMs) {
     const broken = await browser.newPage();
     await broken.setRequestInterception(true);
     broken.on('request', (request) => request.url().endsWith('/quorrin.ogg')
-                                          ? request.respond({status: 404}) : request.continue());
+                                          ? setTimeout(() => request.respond({status: 404}), 1000)
+                                          : request.continue());
     await broken.goto(`${base}/index.html`);
+    const meanwhile = await broken.evaluate(() => document.getElementById('notice-text').textContent);
+    check(meanwhile.includes('loading'), `while the files load: "${meanwhile}"`);
     await broken.waitForFunction(() => document.body.dataset.state === 'failed', {timeout: 30000})
         .catch(() => {});
     const said = await broken.evaluate(() => [document.body.dataset.state,
