@@ -1,7 +1,9 @@
 #include "process_runner.h"
+#include "virtual_screen.h"
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -35,7 +37,8 @@ static std::vector<std::string> childEnvironment(const ProcessOptions& options) 
     return env;
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options) {
+static ProcessResult runOnDisplay(const std::vector<std::string>& argv,
+                                  const ProcessOptions& options) {
     ProcessResult result;
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
@@ -123,6 +126,26 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
     result.seconds = now() - start;
     if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
     if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+    return result;
+}
+
+// Tests run side by side on one shared display, where a window can be covered by another
+// test's, and a covered show stops drawing until it is seen again. So a run gets a screen of
+// its own (the shared one's size), unless its test chose a display or none.
+static bool keepsItsDisplay(const ProcessOptions& options) {
+    for (const auto& names : {options.env, options.unsetEnv})
+        for (const auto& name : names)
+            if (name.rfind("DISPLAY", 0) == 0) return true;
+    return std::getenv("DISPLAY") == nullptr;
+}
+
+ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options) {
+    if (keepsItsDisplay(options)) return runOnDisplay(argv, options);
+    VirtualScreen screen = startVirtualScreen("2048x1024x24");
+    ProcessOptions onOwnScreen = options;
+    if (!screen.display.empty()) onOwnScreen.env.push_back("DISPLAY=" + screen.display);
+    const ProcessResult result = runOnDisplay(argv, onOwnScreen);
+    stopVirtualScreen(screen);
     return result;
 }
 
