@@ -57,26 +57,24 @@ void glLineWidth(GLfloat width) {
     lineWidth = width;
 }
 
-void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
+// The viewport and the scissor box are both a corner and a size that may not be negative.
+static void setRectangle(int (&rectangle)[4], GLint x, GLint y, GLsizei width, GLsizei height) {
     if (width < 0 || height < 0) {
         recordGlError(GL_INVALID_VALUE);
         return;
     }
-    raster.viewport[0] = x;
-    raster.viewport[1] = y;
-    raster.viewport[2] = width;
-    raster.viewport[3] = height;
+    rectangle[0] = x;
+    rectangle[1] = y;
+    rectangle[2] = width;
+    rectangle[3] = height;
+}
+
+void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
+    setRectangle(raster.viewport, x, y, width, height);
 }
 
 void glScissor(GLint x, GLint y, GLsizei width, GLsizei height) {
-    if (width < 0 || height < 0) {
-        recordGlError(GL_INVALID_VALUE);
-        return;
-    }
-    raster.scissor[0] = x;
-    raster.scissor[1] = y;
-    raster.scissor[2] = width;
-    raster.scissor[3] = height;
+    setRectangle(raster.scissor, x, y, width, height);
 }
 
 // GL 1.x keeps the clear colour clamped to 0 ... 1.
