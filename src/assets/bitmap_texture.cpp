@@ -2,14 +2,11 @@
 
 #include "assets/bitmap_decode.h"
 #include "platform/message.h"
+#include "platform/regular_file.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <new>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 static void reportLoadFailure(const char* path) {
@@ -27,21 +24,13 @@ static int largestTextureSide() {
 // The buffer grows with what the file really holds, so a short file that claims a giant
 // picture costs no more than its own size here.
 static std::vector<std::uint8_t> readBitmapFile(std::FILE* file, int maxSide) {
-    std::vector<std::uint8_t> bytes(bitmapHeaderBytes);
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    std::vector<std::uint8_t> bytes;
+    readUpTo(file, bitmapHeaderBytes, bytes);
     std::size_t needed = 0;
-    if (checkBitmapHeader(readBitmapHeader(bytes.data(), bytes.size()), maxSide, needed) !=
-        BitmapStatus::ok)
-        return bytes;
-    constexpr std::size_t chunk = std::size_t{1} << 20;
-    while (bytes.size() < needed) {
-        const std::size_t have = bytes.size();
-        const std::size_t wanted = std::min(chunk, needed - have);
-        bytes.resize(have + wanted);
-        const std::size_t got = std::fread(bytes.data() + have, 1, wanted, file);
-        bytes.resize(have + got);
-        if (got < wanted) break;
-    }
+    if (checkBitmapHeader(readBitmapHeader(bytes.data(), bytes.size()), maxSide, needed) ==
+            BitmapStatus::ok &&
+        needed > bytes.size())
+        readUpTo(file, needed - bytes.size(), bytes);
     return bytes;
 }
 
@@ -66,19 +55,11 @@ static bool uploadRanOutOfMemory() {
 }
 
 GLuint loadBitmapTexture(const char* path) {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        reportLoadFailure(path);
-        return missingTexture;
-    }
-    // Only a regular file holds a picture: a named pipe would wait for a writer for ever, a
-    // device could hand out endless bytes, a folder has none.
-    struct stat info {};
-    std::FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    const RegularFile opened = openRegularFile(path);
+    std::FILE* file = opened.file;
     if (file == nullptr) {
-        close(fd);
         reportLoadFailure(path);
-        return 0;
+        return opened.found ? 0 : missingTexture;
     }
     DecodedBitmap picture;
     const bool decoded = readPicture(file, picture);

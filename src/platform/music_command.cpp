@@ -64,3 +64,33 @@ MusicCommand parseMusicCommand(const char* text, std::size_t maxLength) {
     if (command.verb != MusicVerb::invalid) command.file = std::string(words[1]);
     return command;
 }
+
+struct VerbName {
+    MusicVerb verb;
+    const char* name;
+};
+static constexpr VerbName verbNames[] = {
+    {MusicVerb::open, "open"},   {MusicVerb::play, "play"}, {MusicVerb::playFrom, "playFrom"},
+    {MusicVerb::pause, "pause"}, {MusicVerb::stop, "stop"}, {MusicVerb::seekToStart, "seekToStart"},
+    {MusicVerb::close, "close"},
+};
+
+const char* musicVerbName(MusicVerb verb) {
+    for (const VerbName& named : verbNames)
+        if (named.verb == verb) return named.name;
+    return "";
+}
+
+const char* musicVerbNames() {
+    static const std::string names = [] {
+        std::string joined;
+        for (const VerbName& named : verbNames)
+            joined += (joined.empty() ? "" : " ") + std::string(named.name);
+        return joined;
+    }();
+    return names.c_str();
+}
+
+bool isForOpenTrack(const MusicCommand& command, const std::string& openFile) {
+    return command.verb != MusicVerb::invalid && !openFile.empty() && command.file == openFile;
+}

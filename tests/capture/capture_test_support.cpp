@@ -1,6 +1,6 @@
 #include "capture_test_support.h"
 
-#include "capture/png_file.h"
+#include "programs/capture/png_file.h"
 
 #include <algorithm>
 #include <dirent.h>

@@ -1,8 +1,8 @@
 // Running quorrin-capture in tests, and looking at what it left behind.
 #pragma once
-#include "capture/image.h"
 #include "process_runner.h"
-#include "shell/picture_area.h"
+#include "programs/capture/image.h"
+#include "show/picture_area.h"
 
 #include <string>
 #include <vector>

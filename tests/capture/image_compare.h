@@ -1,7 +1,7 @@
 // Compares a rendered frame with its reference loosely enough for another GL driver's
 // rounding and edge placement, tightly enough to see a missing, moved or recoloured layer.
 #pragma once
-#include "capture/image.h"
+#include "programs/capture/image.h"
 
 struct ImageDifference {
     // Share of pixels (0 ... 1) with no match in the other picture: no pixel within one

@@ -1,5 +1,5 @@
 // The capture tool's command line: what it accepts, and the one-line refusals.
-#include "capture/capture_options.h"
+#include "programs/capture/capture_options.h"
 
 #include <gtest/gtest.h>
 

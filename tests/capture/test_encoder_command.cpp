@@ -1,5 +1,5 @@
 // The encoder's command line: frames in, music cut at the first frame, a web-ready MP4 out.
-#include "capture/encoder_command.h"
+#include "programs/capture/encoder_command.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

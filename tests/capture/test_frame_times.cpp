@@ -1,5 +1,5 @@
 // Where frames fall on the show's millisecond clock and which of them a capture draws.
-#include "capture/frame_times.h"
+#include "programs/capture/frame_times.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // unmatched pixels (see image_compare.h), and where thin lines are a layer of their own, a
 // tighter look at their region. The budgets forgive another Mesa's rounding and edge
 // placement; a layer that is missing, moved or of the wrong colour goes far beyond.
-#include "capture/png_file.h"
 #include "capture_test_support.h"
 #include "golden_list.h"
 #include "image_compare.h"
+#include "programs/capture/png_file.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // PNG files as the tool writes them, and the storyboard picture with its labels.
-#include "capture/image.h"
-#include "capture/label_font.h"
-#include "capture/output_files.h"
-#include "capture/png_file.h"
-#include "capture/storyboard.h"
+#include "programs/capture/image.h"
+#include "programs/capture/label_font.h"
+#include "programs/capture/output_files.h"
+#include "programs/capture/png_file.h"
+#include "programs/capture/storyboard.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,5 +1,5 @@
 // Progress text: rates, time left, the bar and the tenth-of-the-work lines.
-#include "capture/progress.h"
+#include "programs/capture/progress.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "gl_test_support.h"
 #include "scenes/scene2.h"
 #include "scenes/scenes.h"
-#include "shell/scene_table.h"
+#include "show/scene_table.h"
 
 #include <GL/glu.h>
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "gl_test_support.h"
 #include "scenes/scene3.h"
 #include "scenes/scenes.h"
-#include "shell/scene_table.h"
+#include "show/scene_table.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "draw/random.h"
 #include "gl_test_support.h"
 #include "platform/clock_virtual.h"
-#include "shell/projection.h"
-#include "shell/sequencer.h"
+#include "show/sequencer.h"
+#include "viewer/projection.h"
 
 #include <GL/glu.h>
 #include <array>

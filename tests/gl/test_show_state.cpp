@@ -8,8 +8,8 @@
 #include "scenes/scene2.h"
 #include "scenes/scene3.h"
 #include "scenes/scene4.h"
-#include "shell/frame_grid.h"
-#include "shell/show_state.h"
+#include "show/frame_grid.h"
+#include "show/show_state.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

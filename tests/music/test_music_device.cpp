@@ -1,7 +1,7 @@
 // The SDL music device, observed through SDL's disk driver, which writes what it would play
 // to a file at the pace of a real sound card.
+#include "platform/linux/wave_file.h"
 #include "platform/music.h"
-#include "platform/wave_file.h"
 
 #include <SDL.h>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "gl_test_support.h"
 
 #include "platform/clock_virtual.h"
-#include "shell/projection.h"
-#include "shell/sequencer.h"
-#include "shell/init_demo.h"
+#include "show/init_demo.h"
+#include "show/sequencer.h"
+#include "viewer/projection.h"
 
 #include <GL/freeglut.h>
 #include <GL/glext.h>

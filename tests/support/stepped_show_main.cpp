@@ -4,8 +4,8 @@
 // HOLD_MS the clock stops there and the show draws that moment until it is ended from
 // outside (a key, a signal).
 #include "platform/clock_virtual.h"
-#include "shell/guarded.h"
-#include "shell/startup.h"
+#include "programs/quorrin/startup.h"
+#include "show/guarded.h"
 
 #include <cstdio>
 #include <cstdlib>

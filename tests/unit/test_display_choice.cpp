@@ -1,5 +1,5 @@
 // The first argument's table and where the window goes.
-#include "shell/display_mode.h"
+#include "programs/quorrin/display_mode.h"
 
 #include <gtest/gtest.h>
 #include <string>

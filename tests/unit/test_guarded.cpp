@@ -1,6 +1,6 @@
 // An exception in a callback that GLUT runs ends the show with one line and status 1,
 // never through std::terminate.
-#include "shell/guarded.h"
+#include "show/guarded.h"
 
 #include <gtest/gtest.h>
 #include <new>

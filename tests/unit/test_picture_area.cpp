@@ -1,5 +1,5 @@
 // The 4:3 picture inside a target of any shape.
-#include "shell/picture_area.h"
+#include "show/picture_area.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The timeline: which scene a moment belongs to, its progress, and the clock arithmetic.
 #include "draw/random.h"
 #include "scene_starts.h"
-#include "shell/scene_table.h"
+#include "show/scene_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Where the viewer's jump keys land, from moments across the show: every row of the table the
 // browser's keys are also checked against.
-#include "shell/viewer_jumps.h"
+#include "viewer/viewer_jumps.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@
 
 TEST(ViewerJumps, EveryKeyLandsWhereTheTableSays) {
     const std::map<std::string, ViewerJump> keys = {
-        {"Left", ViewerJump::back5s},        {"Right", ViewerJump::forward5s},
-        {"PageUp", ViewerJump::sceneStart},  {"PageDown", ViewerJump::nextScene},
+        {"Left", ViewerJump::back5s},       {"Right", ViewerJump::forward5s},
+        {"PageUp", ViewerJump::sceneStart}, {"PageDown", ViewerJump::nextScene},
         {"Home", ViewerJump::toStart},
     };
     std::ifstream table(QUORRIN_SOURCE_DIR "/tests/support/jump_cases.txt");

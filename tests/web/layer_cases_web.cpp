@@ -1,7 +1,7 @@
-// The layer cases in the browser, drawn once through the web GL layer onto a canvas of the
-// cases' size; the canvas's data-frames says when they are there.
+// The layer cases in the browser, drawn once through the GL 1.x layer over WebGL2 onto a canvas of
+// the cases' size; the canvas's data-frames says when they are there.
 #include "layer_cases.h"
-#include "platform/web/gl/picture_placement.h"
+#include <canvas_target.h>
 
 #include <GL/freeglut.h>
 #include <emscripten/em_js.h>
@@ -16,7 +16,7 @@ static void display() {
 }
 
 static void reshape(int width, int height) {
-    placePictureOnCanvas(0, 0, width, height);
+    placeTargetOnCanvas(0, 0, width, height);
 }
 
 int main(int argc, char** argv) {

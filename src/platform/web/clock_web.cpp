@@ -1,4 +1,4 @@
-// The clock the show plays against in a page (web/music.js): the page's own until the music
+// The clock the show plays against in a page (its clock.js): the page's own until the music
 // plays, then the music's, so picture and sound stay in step; a test's stepped clock
 // (#step=MS) advances MS at each reading instead.
 #include "platform/clock.h"
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <emscripten.h>
 
-EM_JS(double, pageClockMs, (), { return Module.music.clockMs(); });
+EM_JS(double, pageClockMs, (), { return Module.showClock.ms(); });
 
 std::uint32_t readClockMs() {
     // Whole milliseconds, wrapping at 2^32 like the native counter.

@@ -1,5 +1,5 @@
 // The music in a page, through Web Audio: the page decodes the soundtrack before the show
-// starts (web/music.js), and the show's commands start, move, pause and stop its playing.
+// starts (its music.js), and the show's commands start, move, pause and stop its playing.
 // As with the native device, results are not reported: without a decoded track, or with
 // the browser's sound held back, the show is silent.
 #include "platform/music.h"
@@ -8,9 +8,10 @@
 #include <emscripten.h>
 #include <string>
 
-// The verbs as the page's player takes them.
-EM_JS(void, commandPagePlayer, (int verb, unsigned fromMs), {
-    if (Module.music) Module.music.command(verb, fromMs);
+// The page's player takes each verb by its name (musicVerbName), so the two sides can
+// never disagree on an order; the page checks it has every name musicVerbNames gives.
+EM_JS(void, commandPagePlayer, (const char* verb, unsigned fromMs), {
+    if (Module.music) Module.music.command(UTF8ToString(verb), fromMs);
 });
 EM_JS(int, pagePlayerHasTrack, (), { return Module.music && Module.music.buffer ? 1 : 0; });
 
@@ -22,8 +23,11 @@ void sendMusicCommand(const char* text) {
         if (openTrack.empty() && pagePlayerHasTrack()) openTrack = command.file;
         return;
     }
-    if (command.verb == MusicVerb::invalid || openTrack.empty() || command.file != openTrack)
-        return;
+    if (!isForOpenTrack(command, openTrack)) return;
     if (command.verb == MusicVerb::close) openTrack.clear();
-    commandPagePlayer(static_cast<int>(command.verb), command.fromMs);
+    commandPagePlayer(musicVerbName(command.verb), command.fromMs);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pageMusicVerbNames() {
+    return musicVerbNames();
 }

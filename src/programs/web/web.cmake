@@ -1,0 +1,128 @@
+# The browser build, included from the top-level CMakeLists.txt under emscripten
+# (emcmake cmake -S . -B build-web): the show's own sources, unchanged, with the web platform
+# pieces in place of the native ones, laid out as a static site in build-web/site/.
+
+set(QUORRIN_WEB_DIR ${CMAKE_SOURCE_DIR}/src/programs/web)
+set(QUORRIN_DATA_DIR ${CMAKE_BINARY_DIR}/data)
+set(QUORRIN_SITE_DIR ${CMAKE_BINARY_DIR}/site)
+
+# The pictures and the soundtrack are drawn at build time by the native tools; a host build
+# of tools/ makes them into data/, as the native build does.
+include(ExternalProject)
+cmake_host_system_information(RESULT QUORRIN_HOST_CORES QUERY NUMBER_OF_LOGICAL_CORES)
+ExternalProject_Add(quorrin_host_data
+    SOURCE_DIR ${QUORRIN_WEB_DIR}/host_tools
+    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+    CMAKE_ARGS -DQUORRIN_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DQUORRIN_DATA_DIR=${QUORRIN_DATA_DIR}
+               -DCMAKE_BUILD_TYPE=Release
+    # Its own jobs: make's flags from the outer build would promise a job server it lacks.
+    BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
+                  ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data quorrin-pack-files
+                                   --parallel ${QUORRIN_HOST_CORES}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav
+                     ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files)
+
+# What the page downloads besides its code: the 29 pictures packed into one gzip stream
+# (6 MB of bitmaps in well under one), which the page unpacks into the program's files, and
+# the soundtrack as Opus in Ogg, which every current browser decodes. Bit-exact, so the
+# same wave always makes the same file.
+include(${CMAKE_SOURCE_DIR}/tools/picture_names.cmake)
+set(QUORRIN_PACKED_PICTURES)
+foreach(name ${QUORRIN_PICTURE_NAMES})
+    list(APPEND QUORRIN_PACKED_PICTURES image/${name}.bmp=${QUORRIN_DATA_DIR}/image/${name}.bmp)
+endforeach()
+add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/pictures.pack.gz
+    COMMAND ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files
+            ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_PACKED_PICTURES}
+    DEPENDS quorrin_host_data
+    COMMENT "Packing the pictures for the page"
+    VERBATIM)
+find_program(QUORRIN_FFMPEG ffmpeg REQUIRED)
+add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/quorrin.ogg
+    COMMAND ${QUORRIN_FFMPEG} -hide_banner -loglevel error -nostdin -y
+            -i ${QUORRIN_DATA_DIR}/quorrin.wav -c:a libopus -b:a 96k -fflags +bitexact
+            -flags:a +bitexact -map_metadata -1 ${QUORRIN_SITE_DIR}/quorrin.ogg
+    DEPENDS quorrin_host_data
+    COMMENT "Compressing the soundtrack for the page"
+    VERBATIM)
+add_custom_target(quorrin_web_data ALL
+    DEPENDS ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_SITE_DIR}/quorrin.ogg)
+
+# Debian's emscripten finds its JavaScript parser through Debian's node modules when it
+# optimises at link time.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+set(QUORRIN_WEB_LINK_OPTIONS -fexceptions -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
+                             -sALLOW_MEMORY_GROWTH=1)
+# The page starts the program itself, once its files are in and the person has started it.
+set(QUORRIN_PAGE_LINK_OPTIONS -sINVOKE_RUN=0 "-sEXPORTED_RUNTIME_METHODS=['callMain','FS','ccall']"
+                              -sFORCE_FILESYSTEM=1)
+
+# The GL 1.x layer over WebGL2: a library of its own, with its own include root, so it
+# cannot reach the show; the GL and GLU header stand-ins in its include/ come before
+# emscripten's own.
+file(GLOB QUORRIN_GL_OVER_WEBGL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/gl_over_webgl/*.cpp)
+add_library(quorrin_gl_over_webgl STATIC ${QUORRIN_GL_OVER_WEBGL_SOURCES})
+target_include_directories(quorrin_gl_over_webgl BEFORE
+    PUBLIC ${CMAKE_SOURCE_DIR}/src/gl_over_webgl/include
+    PRIVATE ${CMAKE_SOURCE_DIR}/src/gl_over_webgl ${CMAKE_SOURCE_DIR}/src/glut/include)
+target_compile_options(quorrin_gl_over_webgl PUBLIC -fexceptions)
+# GLUT in the page: emscripten's own, what it lacks, and the shapes.
+add_library(quorrin_glut_web STATIC ${CMAKE_SOURCE_DIR}/src/glut/shapes.cpp
+                                    ${CMAKE_SOURCE_DIR}/src/glut/glut_web.cpp)
+target_include_directories(quorrin_glut_web BEFORE PUBLIC ${CMAKE_SOURCE_DIR}/src/glut/include)
+target_link_libraries(quorrin_glut_web PUBLIC quorrin_gl_over_webgl)
+
+# The page's program: the show, the viewer and the scenes as the native show has them, the
+# web platform's services, and the page's own entry (src/programs/web/).
+file(GLOB QUORRIN_PAGE_SOURCES CONFIGURE_DEPENDS
+     src/show/*.cpp src/scenes/*.cpp src/draw/*.cpp src/assets/*.cpp src/viewer/*.cpp
+     src/platform/web/*.cpp ${QUORRIN_WEB_DIR}/*.cpp)
+add_executable(quorrin-web ${QUORRIN_PAGE_SOURCES}
+                           src/platform/message_stderr.cpp src/platform/music_command.cpp
+                           src/platform/regular_file.cpp src/platform/regular_file_posix.cpp)
+target_include_directories(quorrin-web PRIVATE src)
+target_link_libraries(quorrin-web PRIVATE quorrin_glut_web)
+target_link_options(quorrin-web PRIVATE ${QUORRIN_WEB_LINK_OPTIONS} ${QUORRIN_PAGE_LINK_OPTIONS})
+set_target_properties(quorrin-web PROPERTIES
+    OUTPUT_NAME quorrin
+    SUFFIX .js
+    RUNTIME_OUTPUT_DIRECTORY ${QUORRIN_SITE_DIR})
+add_dependencies(quorrin-web quorrin_web_data)
+
+# The page: emscripten's own HTML page is not used; the project's is copied beside the code.
+file(GLOB QUORRIN_PAGE_FILES CONFIGURE_DEPENDS ${QUORRIN_WEB_DIR}/page/*)
+set(QUORRIN_PAGE_OUTPUTS)
+foreach(file ${QUORRIN_PAGE_FILES})
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/${name}
+                       COMMAND ${CMAKE_COMMAND} -E copy ${file} ${QUORRIN_SITE_DIR}/${name}
+                       DEPENDS ${file})
+    list(APPEND QUORRIN_PAGE_OUTPUTS ${QUORRIN_SITE_DIR}/${name})
+endforeach()
+add_custom_target(quorrin_web_page ALL DEPENDS ${QUORRIN_PAGE_OUTPUTS})
+
+# The layer's own cases, drawn in the browser for the tests to compare with the native GL.
+if(QUORRIN_TESTS)
+    add_executable(quorrin-layer-cases tests/web/layer_cases.cpp tests/web/layer_cases_web.cpp)
+    target_link_libraries(quorrin-layer-cases PRIVATE quorrin_glut_web)
+    target_link_options(quorrin-layer-cases PRIVATE ${QUORRIN_WEB_LINK_OPTIONS})
+    set_target_properties(quorrin-layer-cases PROPERTIES
+        OUTPUT_NAME layer_cases
+        SUFFIX .js
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/layer-cases)
+    add_custom_command(TARGET quorrin-layer-cases POST_BUILD
+                       COMMAND ${CMAKE_COMMAND} -E copy
+                               ${CMAKE_SOURCE_DIR}/tests/web/layer_cases.html
+                               ${CMAKE_BINARY_DIR}/layer-cases/index.html)
+endif()
+
+# The site as one zip for any static host: cpack in build-web/ makes
+# packages/quorrin-VERSION-web.zip, its one folder holding index.html and the rest.
+install(DIRECTORY ${QUORRIN_SITE_DIR}/ DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME quorrin)
+set(CPACK_PACKAGE_FILE_NAME quorrin-${PROJECT_VERSION}-web)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+include(CPack)
