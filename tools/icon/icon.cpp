@@ -33,7 +33,7 @@ std::vector<std::vector<Tap>> area_taps(int source, int size) {
 
 } // namespace
 
-std::vector<std::uint8_t> make_icon(const pictures::Canvas& picture, int size) {
+std::vector<std::uint8_t> make_icon(const Canvas& picture, int size) {
     if (picture.width != picture.height)
         throw std::invalid_argument("the icon's picture must be square");
     if (size < 1 || size > picture.width)
@@ -45,16 +45,16 @@ std::vector<std::uint8_t> make_icon(const pictures::Canvas& picture, int size) {
     rgba.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            pictures::Rgb sum;
+            Rgb sum;
             for (const Tap& ty : taps[static_cast<std::size_t>(y)])
                 for (const Tap& tx : taps[static_cast<std::size_t>(x)])
-                    sum = sum + pictures::at(picture, tx.index, ty.index) * (tx.weight * ty.weight);
-            const float alpha = pictures::coverage(
-                pictures::sd_round_box(x + 0.5f, y + 0.5f, half, half, half, half, radius));
-            rgba.push_back(pictures::to_byte(sum.r));
-            rgba.push_back(pictures::to_byte(sum.g));
-            rgba.push_back(pictures::to_byte(sum.b));
-            rgba.push_back(pictures::to_byte(alpha));
+                    sum = sum + at(picture, tx.index, ty.index) * (tx.weight * ty.weight);
+            const float alpha =
+                coverage(sdRoundBox(x + 0.5f, y + 0.5f, half, half, half, half, radius));
+            rgba.push_back(toByte(sum.r));
+            rgba.push_back(toByte(sum.g));
+            rgba.push_back(toByte(sum.b));
+            rgba.push_back(toByte(alpha));
         }
     }
     return rgba;

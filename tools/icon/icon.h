@@ -15,6 +15,6 @@ inline constexpr const char* kIconPicture = "cube";
 // icon pixel the mean of the picture's area it covers), clipped to a rounded tile whose
 // outside is transparent. Throws std::invalid_argument for a picture that is not square or
 // smaller than size.
-std::vector<std::uint8_t> make_icon(const pictures::Canvas& picture, int size);
+std::vector<std::uint8_t> make_icon(const Canvas& picture, int size);
 
 } // namespace quorrin::icon

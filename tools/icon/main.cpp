@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const auto picture = quorrin::pictures::draw_picture(quorrin::icon::kIconPicture);
+        const auto picture = drawPicture(quorrin::icon::kIconPicture);
         for (int i = 2; i < argc; ++i) {
             const int size = std::stoi(argv[i]);
             const std::string side = std::to_string(size);
