@@ -8,17 +8,11 @@
 
 #include <cmath>
 
-using namespace quorrin;
-
-namespace {
-
-std::size_t offset(int size, int x, int y) {
+static std::size_t offset(int size, int x, int y) {
     return (static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
             static_cast<std::size_t>(x)) *
            4;
 }
-
-} // namespace
 
 TEST(Icon, AveragesThePictureDownOverTheAreaEachPixelCovers) {
     // Red rises left to right, green top to bottom: an icon pixel's average is the value at
@@ -28,7 +22,7 @@ TEST(Icon, AveragesThePictureDownOverTheAreaEachPixelCovers) {
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
             at(ramp, x, y) = {(x + 0.5f) / side, (y + 0.5f) / side, 0.5f};
-    const std::vector<std::uint8_t> icon = icon::make_icon(ramp, size);
+    const std::vector<std::uint8_t> icon = makeIcon(ramp, size);
     ASSERT_EQ(icon.size(), offset(size, 0, size));
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -47,8 +41,8 @@ TEST(Icon, AveragesThePictureDownOverTheAreaEachPixelCovers) {
 }
 
 TEST(Icon, AtThePicturesOwnSizeItIsThePicture) {
-    const Canvas picture = drawPicture(icon::kIconPicture);
-    const std::vector<std::uint8_t> icon = icon::make_icon(picture, picture.width);
+    const Canvas picture = drawPicture(iconPicture);
+    const std::vector<std::uint8_t> icon = makeIcon(picture, picture.width);
     for (int y = picture.height / 4; y < picture.height * 3 / 4; ++y) {
         for (int x = picture.width / 4; x < picture.width * 3 / 4; ++x) {
             const std::size_t byteAt = offset(picture.width, x, y);
@@ -59,5 +53,5 @@ TEST(Icon, AtThePicturesOwnSizeItIsThePicture) {
             ASSERT_EQ(icon[byteAt + 3], 255);
         }
     }
-    EXPECT_THROW(icon::make_icon(picture, picture.width + 1), std::invalid_argument);
+    EXPECT_THROW(makeIcon(picture, picture.width + 1), std::invalid_argument);
 }

@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace quorrin::icon {
-
-namespace {
-
 struct Tap {
     int index;
     float weight;
@@ -16,7 +12,7 @@ struct Tap {
 
 // For each of size cells along one axis, the source pixels it covers and how much of each:
 // an exact area average, so fractional scales (128 to 48) keep the picture's brightness.
-std::vector<std::vector<Tap>> area_taps(int source, int size) {
+static std::vector<std::vector<Tap>> areaTaps(int source, int size) {
     std::vector<std::vector<Tap>> taps(static_cast<std::size_t>(size));
     const double scale = static_cast<double>(source) / size;
     for (int i = 0; i < size; ++i) {
@@ -31,14 +27,12 @@ std::vector<std::vector<Tap>> area_taps(int source, int size) {
     return taps;
 }
 
-} // namespace
-
-std::vector<std::uint8_t> make_icon(const Canvas& picture, int size) {
+std::vector<std::uint8_t> makeIcon(const Canvas& picture, int size) {
     if (picture.width != picture.height)
         throw std::invalid_argument("the icon's picture must be square");
     if (size < 1 || size > picture.width)
         throw std::invalid_argument("the icon cannot be larger than its picture");
-    const auto taps = area_taps(picture.width, size);
+    const auto taps = areaTaps(picture.width, size);
     // Corners rounded by a fifth of the side, as desktop tiles usually are.
     const float half = size * 0.5f, radius = size * 0.2f;
     std::vector<std::uint8_t> rgba;
@@ -59,5 +53,3 @@ std::vector<std::uint8_t> make_icon(const Canvas& picture, int size) {
     }
     return rgba;
 }
-
-} // namespace quorrin::icon
