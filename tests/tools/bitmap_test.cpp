@@ -6,8 +6,6 @@
 
 #include <stdexcept>
 
-using namespace tool_tests;
-
 // 4 x 2: top-left red, top-right green, bottom-left blue, the rest grey levels.
 static Canvas corners() {
     Canvas c = makeCanvas(4, 2);

@@ -10,8 +10,6 @@
 #include <stdexcept>
 #include <string>
 
-using namespace tool_tests;
-
 static constexpr std::size_t expectedFrames = 80 * 44100;
 
 // Rendered once per test process.
@@ -154,5 +152,5 @@ TEST(MusicTool, WritesTheSoundtrackAndRejectsBadUsage) {
     EXPECT_NE(std::system((tool + " 2>/dev/null").c_str()), 0);
     const std::filesystem::path wav = out.path / "quorrin.wav";
     ASSERT_EQ(std::system((tool + " '" + wav.string() + "'").c_str()), 0);
-    EXPECT_EQ(read_bytes(wav), encodeWav(song(), 2, 44100));
+    EXPECT_EQ(readBytes(wav), encodeWav(song(), 2, 44100));
 }

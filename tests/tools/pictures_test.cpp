@@ -12,8 +12,6 @@
 #include <sstream>
 #include <string>
 
-using namespace tool_tests;
-
 // Name and depth of every picture the show loads.
 static const std::map<std::string, int> requiredPictures = {
     {"pNoise4", 8},       {"pNoise", 8},    {"cube", 32},       {"bankin1", 24}, {"back2", 24},
@@ -59,7 +57,7 @@ static const std::filesystem::path& written() {
 }
 
 static Picture load(const std::string& name) {
-    return decode(read_bytes(written() / "image" / (name + ".bmp")));
+    return decode(readBytes(written() / "image" / (name + ".bmp")));
 }
 
 // Distance from the border to the nearest pixel brighter than `level`; -1 if none is.
@@ -140,7 +138,7 @@ TEST(Pictures, WritesOneFilePerPictureUnderImage) {
 TEST(Pictures, HeadersAreWhatTheLoaderReads) {
     for (const auto& [name, bits] : requiredPictures) {
         SCOPED_TRACE(name);
-        const auto file = read_bytes(written() / "image" / (name + ".bmp"));
+        const auto file = readBytes(written() / "image" / (name + ".bmp"));
         ASSERT_GE(file.size(), 54u);
         const std::uint32_t w = le32(file, 18), h = le32(file, 22);
         const std::uint32_t palette = bits == 8 ? 1024 : 0;
@@ -164,7 +162,7 @@ TEST(Pictures, HeadersAreWhatTheLoaderReads) {
 
 TEST(Pictures, EightBitPicturesCarryA256EntryGreyPalette) {
     for (const std::string name : {"pNoise4", "pNoise", "shine2"}) {
-        const auto file = read_bytes(written() / "image" / (name + ".bmp"));
+        const auto file = readBytes(written() / "image" / (name + ".bmp"));
         for (std::size_t i = 0; i < 256; ++i) {
             ASSERT_EQ(file[54 + 4 * i], file[54 + 4 * i + 1]) << name << " entry " << i;
             ASSERT_EQ(file[54 + 4 * i], file[54 + 4 * i + 2]) << name << " entry " << i;
@@ -178,8 +176,7 @@ TEST(Pictures, EightBitPicturesCarryA256EntryGreyPalette) {
 TEST(Pictures, GeneratingTwiceGivesIdenticalBytes) {
     for (const PictureInfo& s : pictureList()) {
         const auto again = makePicture(s.name);
-        EXPECT_EQ(again, read_bytes(written() / "image" / (std::string(s.name) + ".bmp")))
-            << s.name;
+        EXPECT_EQ(again, readBytes(written() / "image" / (std::string(s.name) + ".bmp"))) << s.name;
     }
 }
 
@@ -356,5 +353,5 @@ TEST(PictureTool, WritesEveryPictureAndRejectsBadUsage) {
     EXPECT_NE(std::system((tool + " 2>/dev/null").c_str()), 0);
     ASSERT_EQ(std::system((tool + " '" + out.path.string() + "'").c_str()), 0);
     for (const auto& [name, bits] : requiredPictures)
-        EXPECT_EQ(read_bytes(out.path / "image" / (name + ".bmp")), makePicture(name)) << name;
+        EXPECT_EQ(readBytes(out.path / "image" / (name + ".bmp")), makePicture(name)) << name;
 }
