@@ -6,14 +6,9 @@
 
 #include <stdexcept>
 
-using namespace quorrin::pictures;
-using namespace tool_tests;
-
-namespace {
-
 // 4 x 2: top-left red, top-right green, bottom-left blue, the rest grey levels.
-Canvas corners() {
-    Canvas c = make_canvas(4, 2);
+static Canvas corners() {
+    Canvas c = makeCanvas(4, 2);
     at(c, 0, 0) = {1, 0, 0};
     at(c, 3, 0) = {0, 1, 0};
     at(c, 0, 1) = {0, 0, 1};
@@ -21,10 +16,8 @@ Canvas corners() {
     return c;
 }
 
-} // namespace
-
 TEST(Bitmap, HeaderFieldsOf24Bit) {
-    const auto file = encode_bmp(corners(), 24);
+    const auto file = encodeBmp(corners(), 24);
     ASSERT_EQ(file.size(), 54u + 4 * 2 * 3);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(file[1], 'M');
@@ -41,7 +34,7 @@ TEST(Bitmap, HeaderFieldsOf24Bit) {
 }
 
 TEST(Bitmap, BottomRowIsWrittenFirstInBlueGreenRedOrder) {
-    const auto file = encode_bmp(corners(), 24);
+    const auto file = encodeBmp(corners(), 24);
     // First pixel in the file: bottom-left, which is blue.
     EXPECT_EQ(file[54], 255);
     EXPECT_EQ(file[55], 0);
@@ -56,7 +49,7 @@ TEST(Bitmap, BottomRowIsWrittenFirstInBlueGreenRedOrder) {
 }
 
 TEST(Bitmap, DecodesBackToTheSameUprightPicture) {
-    const Picture p = decode(encode_bmp(corners(), 32));
+    const Picture p = decode(encodeBmp(corners(), 32));
     ASSERT_EQ(p.width, 4);
     ASSERT_EQ(p.height, 2);
     EXPECT_EQ(p.r(0, 0), 255);
@@ -66,7 +59,7 @@ TEST(Bitmap, DecodesBackToTheSameUprightPicture) {
 }
 
 TEST(Bitmap, ThirtyTwoBitHasZeroPadByte) {
-    const auto file = encode_bmp(corners(), 32);
+    const auto file = encodeBmp(corners(), 32);
     ASSERT_EQ(file.size(), 54u + 4 * 2 * 4);
     EXPECT_EQ(le16(file, 28), 32u);
     for (std::size_t n = 0; n < 8; ++n)
@@ -75,12 +68,12 @@ TEST(Bitmap, ThirtyTwoBitHasZeroPadByte) {
 }
 
 TEST(Bitmap, EightBitHasFullGreyPaletteThenIndices) {
-    Canvas c = make_canvas(4, 1);
+    Canvas c = makeCanvas(4, 1);
     for (int x = 0; x < 4; ++x) {
         const float v = static_cast<float>(x) / 3;
         at(c, x, 0) = {v, v, v};
     }
-    const auto file = encode_bmp(c, 8);
+    const auto file = encodeBmp(c, 8);
     ASSERT_EQ(file.size(), 54u + 1024 + 4);
     EXPECT_EQ(le32(file, 10), 54u + 1024);
     EXPECT_EQ(le32(file, 46), 256u);
@@ -97,24 +90,24 @@ TEST(Bitmap, EightBitHasFullGreyPaletteThenIndices) {
 }
 
 TEST(Bitmap, ValuesOutsideZeroToOneAreClamped) {
-    Canvas c = make_canvas(4, 1);
+    Canvas c = makeCanvas(4, 1);
     at(c, 0, 0) = {2.0f, -1.0f, 0.25f};
-    const auto file = encode_bmp(c, 24);
+    const auto file = encodeBmp(c, 24);
     EXPECT_EQ(file[54], 64);  // blue 0.25
     EXPECT_EQ(file[55], 0);   // green below zero
     EXPECT_EQ(file[56], 255); // red above one
 }
 
 TEST(Bitmap, RefusesRowsThatAreNotAMultipleOfFourBytes) {
-    EXPECT_THROW(encode_bmp(make_canvas(3, 3), 24), std::invalid_argument);
-    EXPECT_THROW(encode_bmp(make_canvas(6, 2), 8), std::invalid_argument);
-    EXPECT_NO_THROW(encode_bmp(make_canvas(3, 3), 32));
+    EXPECT_THROW(encodeBmp(makeCanvas(3, 3), 24), std::invalid_argument);
+    EXPECT_THROW(encodeBmp(makeCanvas(6, 2), 8), std::invalid_argument);
+    EXPECT_NO_THROW(encodeBmp(makeCanvas(3, 3), 32));
 }
 
 TEST(Bitmap, RefusesUnsupportedDepthsAndEmptyCanvases) {
-    EXPECT_THROW(encode_bmp(make_canvas(4, 4), 16), std::invalid_argument);
-    EXPECT_THROW(encode_bmp(Canvas{}, 24), std::invalid_argument);
-    Canvas broken = make_canvas(4, 4);
+    EXPECT_THROW(encodeBmp(makeCanvas(4, 4), 16), std::invalid_argument);
+    EXPECT_THROW(encodeBmp(Canvas{}, 24), std::invalid_argument);
+    Canvas broken = makeCanvas(4, 4);
     broken.px.pop_back();
-    EXPECT_THROW(encode_bmp(broken, 24), std::invalid_argument);
+    EXPECT_THROW(encodeBmp(broken, 24), std::invalid_argument);
 }

@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
-namespace tool_tests {
-
 std::uint32_t le32(const std::vector<std::uint8_t>& bytes, std::size_t offset);
 std::uint16_t le16(const std::vector<std::uint8_t>& bytes, std::size_t offset);
 
-std::vector<std::uint8_t> read_bytes(const std::filesystem::path& path);
+std::vector<std::uint8_t> readBytes(const std::filesystem::path& path);
 
 // An upright picture (top row first) as red, green, blue bytes.
 struct Picture {
@@ -37,5 +35,3 @@ struct TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 };
-
-} // namespace tool_tests

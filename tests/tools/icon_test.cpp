@@ -8,34 +8,28 @@
 
 #include <cmath>
 
-using namespace quorrin;
-
-namespace {
-
-std::size_t offset(int size, int x, int y) {
+static std::size_t offset(int size, int x, int y) {
     return (static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
             static_cast<std::size_t>(x)) *
            4;
 }
 
-} // namespace
-
 TEST(Icon, AveragesThePictureDownOverTheAreaEachPixelCovers) {
     // Red rises left to right, green top to bottom: an icon pixel's average is the value at
     // the middle of the area it covers, at any scale, also a fractional one.
     constexpr int side = 128, size = 48;
-    pictures::Canvas ramp = pictures::make_canvas(side, side);
+    Canvas ramp = makeCanvas(side, side);
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x)
-            pictures::at(ramp, x, y) = {(x + 0.5f) / side, (y + 0.5f) / side, 0.5f};
-    const std::vector<std::uint8_t> icon = icon::make_icon(ramp, size);
+            at(ramp, x, y) = {(x + 0.5f) / side, (y + 0.5f) / side, 0.5f};
+    const std::vector<std::uint8_t> icon = makeIcon(ramp, size);
     ASSERT_EQ(icon.size(), offset(size, 0, size));
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const std::size_t at = offset(size, x, y);
-            EXPECT_NEAR(icon[at], (x + 0.5) / size * 255, 1.0) << x << "," << y;
-            EXPECT_NEAR(icon[at + 1], (y + 0.5) / size * 255, 1.0) << x << "," << y;
-            EXPECT_EQ(icon[at + 2], 128);
+            const std::size_t byteAt = offset(size, x, y);
+            EXPECT_NEAR(icon[byteAt], (x + 0.5) / size * 255, 1.0) << x << "," << y;
+            EXPECT_NEAR(icon[byteAt + 1], (y + 0.5) / size * 255, 1.0) << x << "," << y;
+            EXPECT_EQ(icon[byteAt + 2], 128);
         }
     }
     // Rounded corners: see-through at the very corner, solid along the middle of each edge.
@@ -47,17 +41,17 @@ TEST(Icon, AveragesThePictureDownOverTheAreaEachPixelCovers) {
 }
 
 TEST(Icon, AtThePicturesOwnSizeItIsThePicture) {
-    const pictures::Canvas picture = pictures::draw_picture(icon::kIconPicture);
-    const std::vector<std::uint8_t> icon = icon::make_icon(picture, picture.width);
+    const Canvas picture = drawPicture(iconPicture);
+    const std::vector<std::uint8_t> icon = makeIcon(picture, picture.width);
     for (int y = picture.height / 4; y < picture.height * 3 / 4; ++y) {
         for (int x = picture.width / 4; x < picture.width * 3 / 4; ++x) {
-            const std::size_t at = offset(picture.width, x, y);
-            const pictures::Rgb& pixel = pictures::at(picture, x, y);
-            ASSERT_EQ(icon[at], pictures::to_byte(pixel.r)) << x << "," << y;
-            ASSERT_EQ(icon[at + 1], pictures::to_byte(pixel.g)) << x << "," << y;
-            ASSERT_EQ(icon[at + 2], pictures::to_byte(pixel.b)) << x << "," << y;
-            ASSERT_EQ(icon[at + 3], 255);
+            const std::size_t byteAt = offset(picture.width, x, y);
+            const Rgb& pixel = at(picture, x, y);
+            ASSERT_EQ(icon[byteAt], toByte(pixel.r)) << x << "," << y;
+            ASSERT_EQ(icon[byteAt + 1], toByte(pixel.g)) << x << "," << y;
+            ASSERT_EQ(icon[byteAt + 2], toByte(pixel.b)) << x << "," << y;
+            ASSERT_EQ(icon[byteAt + 3], 255);
         }
     }
-    EXPECT_THROW(icon::make_icon(picture, picture.width + 1), std::invalid_argument);
+    EXPECT_THROW(makeIcon(picture, picture.width + 1), std::invalid_argument);
 }

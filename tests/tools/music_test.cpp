@@ -10,31 +10,26 @@
 #include <stdexcept>
 #include <string>
 
-using namespace quorrin::music;
-using namespace tool_tests;
-
-namespace {
-
-constexpr std::size_t kFrames = 80 * 44100;
+static constexpr std::size_t expectedFrames = 80 * 44100;
 
 // Rendered once per test process.
-const std::vector<std::int16_t>& song() {
-    static const std::vector<std::int16_t> samples = render_soundtrack();
+static const std::vector<std::int16_t>& song() {
+    static const std::vector<std::int16_t> samples = renderSoundtrack();
     return samples;
 }
 
 // Root mean square of both channels over [from, to) seconds.
-double rms(double from, double to) {
+static double rms(double from, double to) {
     const auto& s = song();
     const auto first = std::size_t(std::lround(from * 44100));
-    const auto last = std::min(kFrames, std::size_t(std::lround(to * 44100)));
+    const auto last = std::min(expectedFrames, std::size_t(std::lround(to * 44100)));
     double sum = 0;
     for (std::size_t i = first; i < last; ++i)
         sum += double(s[2 * i]) * s[2 * i] + double(s[2 * i + 1]) * s[2 * i + 1];
     return std::sqrt(sum / (2.0 * double(std::max<std::size_t>(1, last - first))));
 }
 
-std::vector<double> required_accents() {
+static std::vector<double> requiredAccents() {
     std::vector<double> out;
     for (const double b : {0.0, 0.105, 0.119, 0.248, 0.353, 0.367, 0.48, 0.495, 0.601, 0.615, 0.744,
                            0.849, 0.88, 0.90, 0.92})
@@ -44,11 +39,9 @@ std::vector<double> required_accents() {
     return out;
 }
 
-} // namespace
-
 TEST(Wav, HeaderIsCanonicalSixteenBitStereo) {
     const std::vector<std::int16_t> samples = {1, -1, 300, -300, 32767, -32768};
-    const auto file = encode_wav(samples, 2, 44100);
+    const auto file = encodeWav(samples, 2, 44100);
     ASSERT_EQ(file.size(), 44u + 12);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
     EXPECT_EQ(le32(file, 4), 36u + 12);
@@ -68,19 +61,19 @@ TEST(Wav, HeaderIsCanonicalSixteenBitStereo) {
 
 TEST(Wav, RefusesHalfFrames) {
     const std::vector<std::int16_t> odd = {1, 2, 3};
-    EXPECT_THROW(encode_wav(odd, 2, 44100), std::invalid_argument);
+    EXPECT_THROW(encodeWav(odd, 2, 44100), std::invalid_argument);
 }
 
 TEST(Soundtrack, LastsExactlyEightySeconds) {
-    ASSERT_EQ(song().size(), kFrames * 2);
-    const auto file = encode_wav(song(), kChannels, kSampleRate);
+    ASSERT_EQ(song().size(), expectedFrames * 2);
+    const auto file = encodeWav(song(), channelCount, sampleRate);
     EXPECT_EQ(le32(file, 40), 80u * 44100 * 4);
     EXPECT_EQ(file.size(), 44u + 80 * 44100 * 4);
     EXPECT_EQ(le32(file, 4), file.size() - 8);
 }
 
 TEST(Soundtrack, IsTheSameToTheByteEveryTime) {
-    EXPECT_TRUE(render_soundtrack() == song());
+    EXPECT_TRUE(renderSoundtrack() == song());
 }
 
 TEST(Soundtrack, PeakStaysBelowFullScaleButUsesTheRange) {
@@ -92,8 +85,8 @@ TEST(Soundtrack, PeakStaysBelowFullScaleButUsesTheRange) {
 }
 
 TEST(Soundtrack, EndsInSilenceAfterAFade) {
-    EXPECT_EQ(song()[2 * kFrames - 2], 0);
-    EXPECT_EQ(song()[2 * kFrames - 1], 0);
+    EXPECT_EQ(song()[2 * expectedFrames - 2], 0);
+    EXPECT_EQ(song()[2 * expectedFrames - 1], 0);
     EXPECT_LT(rms(79.95, 80.0), 3.0);
     // Loud before the fade, then quieter second by second.
     EXPECT_GT(rms(72.0, 74.0), 1500);
@@ -118,7 +111,7 @@ TEST(Soundtrack, EverySectionIsPlaying) {
 TEST(Soundtrack, EachAccentJumpsAboveWhatLeadsIntoIt) {
     // 40 ms after each hit against the 40 ms before it: hits just a few hundred
     // milliseconds apart must each stand out on their own.
-    for (const double t : required_accents()) {
+    for (const double t : requiredAccents()) {
         const double before = rms(t - 0.04, t), after = rms(t, t + 0.04);
         EXPECT_GT(after, 3.0 * before) << "accent at " << t << " s";
         EXPECT_GT(after, 4000) << "accent at " << t << " s";
@@ -130,10 +123,10 @@ TEST(Soundtrack, AccentsAreNotEverywhere) {
     // sees the hits and not just the beat.
     int jumps = 0, probes = 0;
     for (double t = 1.0; t < 79.0; t += 0.1234) {
-        bool near_accent = false;
-        for (const double a : required_accents())
-            near_accent = near_accent || std::fabs(t - a) < 0.1;
-        if (near_accent) continue;
+        bool nearAccent = false;
+        for (const double a : requiredAccents())
+            nearAccent = nearAccent || std::fabs(t - a) < 0.1;
+        if (nearAccent) continue;
         ++probes;
         jumps += rms(t, t + 0.04) > 3.0 * rms(t - 0.04, t) && rms(t, t + 0.04) > 4000;
     }
@@ -159,5 +152,5 @@ TEST(MusicTool, WritesTheSoundtrackAndRejectsBadUsage) {
     EXPECT_NE(std::system((tool + " 2>/dev/null").c_str()), 0);
     const std::filesystem::path wav = out.path / "quorrin.wav";
     ASSERT_EQ(std::system((tool + " '" + wav.string() + "'").c_str()), 0);
-    EXPECT_EQ(read_bytes(wav), encode_wav(song(), 2, 44100));
+    EXPECT_EQ(readBytes(wav), encodeWav(song(), 2, 44100));
 }

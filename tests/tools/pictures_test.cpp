@@ -12,13 +12,8 @@
 #include <sstream>
 #include <string>
 
-using namespace quorrin::pictures;
-using namespace tool_tests;
-
-namespace {
-
 // Name and depth of every picture the show loads.
-const std::map<std::string, int> kRequired = {
+static const std::map<std::string, int> requiredPictures = {
     {"pNoise4", 8},       {"pNoise", 8},    {"cube", 32},       {"bankin1", 24}, {"back2", 24},
     {"back2_scene3", 24}, {"shine2", 8},    {"code", 24},       {"music", 24},   {"tobbin", 24},
     {"mirrel", 24},       {"2005", 24},     {"greeting", 24},   {"pollick", 24}, {"vistrel", 24},
@@ -26,45 +21,47 @@ const std::map<std::string, int> kRequired = {
     {"quillet", 24},      {"title", 32},    {"tondra", 24},     {"brisel", 24},  {"sarvent", 24},
     {"string", 24},       {"rock", 24},     {"orvetParty", 24}, {"summer", 24}};
 
-const std::map<std::string, std::string> kCaptions = {{"orvetParty", "ORVET PARTY"},
-                                                      {"2005", "2005"},
-                                                      {"summer", "SUMMER"},
-                                                      {"greeting", "GREETINGS"},
-                                                      {"mundelo", "MUNDELO"},
-                                                      {"brisel", "BRISEL"},
-                                                      {"quillet", "QUILLET"},
-                                                      {"tondra", "TONDRA"},
-                                                      {"ferrowen", "FERROWEN"},
-                                                      {"pollick", "POLLICK"},
-                                                      {"sarvent", "SARVENT"},
-                                                      {"grumet", "GRUMET"},
-                                                      {"KALVENDO", "KALVENDO"},
-                                                      {"vistrel", "VISTREL"},
-                                                      {"hollin", "HOLLIN"},
-                                                      {"code", "CODE"},
-                                                      {"music", "MUSIC"},
-                                                      {"tobbin", "TOBBIN"},
-                                                      {"mirrel", "MIRREL"},
-                                                      {"title", "QUORRIN"}};
+static const std::map<std::string, std::string> requiredCaptions = {
+    {"orvetParty", "ORVET PARTY"},
+    {"2005", "2005"},
+    {"summer", "SUMMER"},
+    {"greeting", "GREETINGS"},
+    {"mundelo", "MUNDELO"},
+    {"brisel", "BRISEL"},
+    {"quillet", "QUILLET"},
+    {"tondra", "TONDRA"},
+    {"ferrowen", "FERROWEN"},
+    {"pollick", "POLLICK"},
+    {"sarvent", "SARVENT"},
+    {"grumet", "GRUMET"},
+    {"KALVENDO", "KALVENDO"},
+    {"vistrel", "VISTREL"},
+    {"hollin", "HOLLIN"},
+    {"code", "CODE"},
+    {"music", "MUSIC"},
+    {"tobbin", "TOBBIN"},
+    {"mirrel", "MIRREL"},
+    {"title", "QUORRIN"},
+};
 
-bool power_of_two(std::uint32_t v) {
+static bool powerOfTwo(std::uint32_t v) {
     return v != 0 && (v & (v - 1)) == 0;
 }
 
 // All pictures written once per test process through the same call the tool makes.
-const std::filesystem::path& written() {
+static const std::filesystem::path& written() {
     static TempFolder folder("pictures");
-    static const bool done = (write_pictures(folder.path), true);
+    static const bool done = (writePictures(folder.path), true);
     (void)done;
     return folder.path;
 }
 
-Picture load(const std::string& name) {
-    return decode(read_bytes(written() / "image" / (name + ".bmp")));
+static Picture load(const std::string& name) {
+    return decode(readBytes(written() / "image" / (name + ".bmp")));
 }
 
 // Distance from the border to the nearest pixel brighter than `level`; -1 if none is.
-int clear_border(const Picture& p, int level) {
+static int clearBorder(const Picture& p, int level) {
     int nearest = -1;
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
@@ -75,7 +72,7 @@ int clear_border(const Picture& p, int level) {
     return nearest;
 }
 
-int count_brighter(const Picture& p, int level) {
+static int countBrighter(const Picture& p, int level) {
     int n = 0;
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
@@ -83,7 +80,7 @@ int count_brighter(const Picture& p, int level) {
     return n;
 }
 
-double mean_brightness(const Picture& p) {
+static double meanBrightness(const Picture& p) {
     double sum = 0;
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x)
@@ -91,7 +88,7 @@ double mean_brightness(const Picture& p) {
     return sum / (double(p.width) * p.height * 255);
 }
 
-bool corner_blocks_black(const Picture& p, int block) {
+static bool cornerBlocksBlack(const Picture& p, int block) {
     for (int y = 0; y < block; ++y)
         for (int x = 0; x < block; ++x)
             for (const auto& [cx, cy] : {std::pair{x, y},
@@ -102,14 +99,12 @@ bool corner_blocks_black(const Picture& p, int block) {
     return true;
 }
 
-} // namespace
-
 TEST(Pictures, CatalogueHoldsExactlyTheRequiredNamesAndDepths) {
     std::map<std::string, int> got;
-    for (const PictureInfo& s : picture_list())
+    for (const PictureInfo& s : pictureList())
         got[std::string(s.name)] = s.bits;
-    EXPECT_EQ(picture_list().size(), 29u);
-    EXPECT_EQ(got, kRequired);
+    EXPECT_EQ(pictureList().size(), 29u);
+    EXPECT_EQ(got, requiredPictures);
 }
 
 TEST(Pictures, CatalogueMatchesTheFilesTheBuildExpects) {
@@ -118,15 +113,15 @@ TEST(Pictures, CatalogueMatchesTheFilesTheBuildExpects) {
     for (std::string name; std::getline(list, name, ',');)
         built.insert(name);
     std::set<std::string> catalogue;
-    for (const PictureInfo& s : picture_list())
+    for (const PictureInfo& s : pictureList())
         catalogue.insert(std::string(s.name));
     EXPECT_EQ(built, catalogue);
 }
 
 TEST(Pictures, CaptionTextsAreTheRequiredWords) {
-    for (const PictureInfo& s : picture_list()) {
-        const auto it = kCaptions.find(std::string(s.name));
-        EXPECT_EQ(std::string(s.text), it == kCaptions.end() ? "" : it->second) << s.name;
+    for (const PictureInfo& s : pictureList()) {
+        const auto it = requiredCaptions.find(std::string(s.name));
+        EXPECT_EQ(std::string(s.text), it == requiredCaptions.end() ? "" : it->second) << s.name;
     }
 }
 
@@ -135,23 +130,23 @@ TEST(Pictures, WritesOneFilePerPictureUnderImage) {
     for (const auto& entry : std::filesystem::directory_iterator(written() / "image"))
         files.insert(entry.path().filename().string());
     std::set<std::string> expected;
-    for (const auto& [name, bits] : kRequired)
+    for (const auto& [name, bits] : requiredPictures)
         expected.insert(name + ".bmp");
     EXPECT_EQ(files, expected);
 }
 
 TEST(Pictures, HeadersAreWhatTheLoaderReads) {
-    for (const auto& [name, bits] : kRequired) {
+    for (const auto& [name, bits] : requiredPictures) {
         SCOPED_TRACE(name);
-        const auto file = read_bytes(written() / "image" / (name + ".bmp"));
+        const auto file = readBytes(written() / "image" / (name + ".bmp"));
         ASSERT_GE(file.size(), 54u);
         const std::uint32_t w = le32(file, 18), h = le32(file, 22);
         const std::uint32_t palette = bits == 8 ? 1024 : 0;
         EXPECT_EQ(file[0], 'B');
         EXPECT_EQ(file[1], 'M');
         EXPECT_EQ(le16(file, 28), bits);
-        EXPECT_TRUE(power_of_two(w)) << w;
-        EXPECT_TRUE(power_of_two(h)) << h;
+        EXPECT_TRUE(powerOfTwo(w)) << w;
+        EXPECT_TRUE(powerOfTwo(h)) << h;
         EXPECT_GE(w, 64u);
         EXPECT_LE(w, 512u);
         EXPECT_EQ(w * (bits / 8) % 4, 0u);
@@ -167,7 +162,7 @@ TEST(Pictures, HeadersAreWhatTheLoaderReads) {
 
 TEST(Pictures, EightBitPicturesCarryA256EntryGreyPalette) {
     for (const std::string name : {"pNoise4", "pNoise", "shine2"}) {
-        const auto file = read_bytes(written() / "image" / (name + ".bmp"));
+        const auto file = readBytes(written() / "image" / (name + ".bmp"));
         for (std::size_t i = 0; i < 256; ++i) {
             ASSERT_EQ(file[54 + 4 * i], file[54 + 4 * i + 1]) << name << " entry " << i;
             ASSERT_EQ(file[54 + 4 * i], file[54 + 4 * i + 2]) << name << " entry " << i;
@@ -179,25 +174,24 @@ TEST(Pictures, EightBitPicturesCarryA256EntryGreyPalette) {
 }
 
 TEST(Pictures, GeneratingTwiceGivesIdenticalBytes) {
-    for (const PictureInfo& s : picture_list()) {
-        const auto again = make_picture(s.name);
-        EXPECT_EQ(again, read_bytes(written() / "image" / (std::string(s.name) + ".bmp")))
-            << s.name;
+    for (const PictureInfo& s : pictureList()) {
+        const auto again = makePicture(s.name);
+        EXPECT_EQ(again, readBytes(written() / "image" / (std::string(s.name) + ".bmp"))) << s.name;
     }
 }
 
 TEST(Pictures, UnknownNameIsRefused) {
-    EXPECT_THROW(make_picture("Title"), std::invalid_argument); // names are case-sensitive
-    EXPECT_THROW(make_picture("nothing"), std::invalid_argument);
+    EXPECT_THROW(makePicture("Title"), std::invalid_argument); // names are case-sensitive
+    EXPECT_THROW(makePicture("nothing"), std::invalid_argument);
 }
 
 TEST(Pictures, CaptionsAreLightTextOnBlackWithAClearMargin) {
-    for (const auto& [name, text] : kCaptions) {
+    for (const auto& [name, text] : requiredCaptions) {
         SCOPED_TRACE(name);
         const Picture p = load(name);
-        EXPECT_TRUE(corner_blocks_black(p, 8));
+        EXPECT_TRUE(cornerBlocksBlack(p, 8));
         // Letters: a good number of bright pixels, the brightest nearly white.
-        const int lit = count_brighter(p, 180);
+        const int lit = countBrighter(p, 180);
         EXPECT_GT(lit, p.width * p.height / 100);
         EXPECT_LT(lit, p.width * p.height / 2);
         double top = 0;
@@ -206,13 +200,13 @@ TEST(Pictures, CaptionsAreLightTextOnBlackWithAClearMargin) {
                 top = std::max(top, 0.299 * p.r(x, y) + 0.587 * p.g(x, y) + 0.114 * p.b(x, y));
         EXPECT_GE(top, 220.0); // white or a light tint
         // Not even the faint halo may touch the border.
-        EXPECT_GE(clear_border(p, 0), 4);
+        EXPECT_GE(clearBorder(p, 0), 4);
     }
 }
 
 TEST(Pictures, PlainCaptionsAreBlackAwayFromTheText) {
     // Everything but the badges: no frame or backdrop, so whole rows above the text are black.
-    for (const auto& [name, text] : kCaptions) {
+    for (const auto& [name, text] : requiredCaptions) {
         if (name == "tobbin" || name == "mirrel") continue;
         const Picture p = load(name);
         for (int x = 0; x < p.width; ++x) {
@@ -242,14 +236,14 @@ TEST(Pictures, GlowIsBrightInTheMiddleAndFadesToBlack) {
     EXPECT_EQ(p.width, p.height);
     const int c = p.width / 2;
     EXPECT_GE(p.brightest(c, c), 240);
-    EXPECT_TRUE(corner_blocks_black(p, p.width / 8));
+    EXPECT_TRUE(cornerBlocksBlack(p, p.width / 8));
     // Never brighter further out along the horizontal and the diagonal.
     for (int x = c + 1; x < p.width; ++x)
         EXPECT_LE(p.r(x, c), p.r(x - 1, c)) << x;
     for (int d = 1; c + d < p.width; ++d)
         EXPECT_LE(p.r(c + d, c + d), p.r(c + d - 1, c + d - 1));
     // Soft, not a dot: a wide area is lit.
-    EXPECT_GT(count_brighter(p, 20), p.width * p.height / 8);
+    EXPECT_GT(countBrighter(p, 20), p.width * p.height / 8);
     EXPECT_EQ(p.r(p.width - 1, c), 0);
 }
 
@@ -292,8 +286,8 @@ TEST(Pictures, FloorStripesAreBrightBandsOnBlack) {
 
 TEST(Pictures, LogoIsALineDrawingOnBlack) {
     const Picture p = load("cube");
-    EXPECT_TRUE(corner_blocks_black(p, 8));
-    const int lit = count_brighter(p, 150);
+    EXPECT_TRUE(cornerBlocksBlack(p, 8));
+    const int lit = countBrighter(p, 150);
     EXPECT_GT(lit, p.width * p.height / 50);
     EXPECT_LT(lit, p.width * p.height / 4);
     // The edges are cyan: where lit, blue and green outweigh red.
@@ -308,13 +302,13 @@ TEST(Pictures, LogoIsALineDrawingOnBlack) {
 TEST(Pictures, BackdropsHaveTheirCharacter) {
     const Picture tiles = load("bankin1"), back = load("back2"), veil = load("back2_scene3"),
                   rock = load("rock");
-    EXPECT_GT(mean_brightness(tiles), 0.2);
-    EXPECT_LT(mean_brightness(back), 0.35); // dark enough to read credits over
-    EXPECT_GT(mean_brightness(back), 0.03);
-    EXPECT_LT(mean_brightness(veil), 0.12);
-    EXPECT_GT(count_brighter(veil, 70), veil.width * veil.height / 200); // light structure
-    EXPECT_GT(mean_brightness(rock), 0.2);
-    EXPECT_LT(mean_brightness(rock), 0.8);
+    EXPECT_GT(meanBrightness(tiles), 0.2);
+    EXPECT_LT(meanBrightness(back), 0.35); // dark enough to read credits over
+    EXPECT_GT(meanBrightness(back), 0.03);
+    EXPECT_LT(meanBrightness(veil), 0.12);
+    EXPECT_GT(countBrighter(veil, 70), veil.width * veil.height / 200); // light structure
+    EXPECT_GT(meanBrightness(rock), 0.2);
+    EXPECT_LT(meanBrightness(rock), 0.8);
     // Tiles: dark grooves run along every quarter of the picture, in both directions.
     double groove = 0, all = 0;
     for (int k = 0; k < tiles.width; ++k)
@@ -333,7 +327,7 @@ TEST(Pictures, BackdropsHaveTheirCharacter) {
 TEST(Pictures, BadgesFrameAFigureAboveTheName) {
     for (const std::string name : {"tobbin", "mirrel"}) {
         const Picture p = load(name);
-        EXPECT_TRUE(corner_blocks_black(p, 6)) << name;
+        EXPECT_TRUE(cornerBlocksBlack(p, 6)) << name;
         // The frame crosses the middle column near the top and near the bottom.
         int crossings = 0;
         for (int y = 1; y < p.height; ++y)
@@ -358,6 +352,6 @@ TEST(PictureTool, WritesEveryPictureAndRejectsBadUsage) {
     const std::string tool = QUORRIN_MAKE_PICTURES_EXE;
     EXPECT_NE(std::system((tool + " 2>/dev/null").c_str()), 0);
     ASSERT_EQ(std::system((tool + " '" + out.path.string() + "'").c_str()), 0);
-    for (const auto& [name, bits] : kRequired)
-        EXPECT_EQ(read_bytes(out.path / "image" / (name + ".bmp")), make_picture(name)) << name;
+    for (const auto& [name, bits] : requiredPictures)
+        EXPECT_EQ(readBytes(out.path / "image" / (name + ".bmp")), makePicture(name)) << name;
 }

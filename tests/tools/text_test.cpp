@@ -7,15 +7,11 @@
 #include <stdexcept>
 #include <string>
 
-using namespace quorrin::pictures;
-
-namespace {
-
-FontPtr caption_font() {
-    return open_font(kCaptionFontPath);
+static FontPtr captionFont() {
+    return openFont(captionFontPath);
 }
 
-int ink_width_of_row(const Coverage& c, int y) {
+static int inkWidthOfRow(const Coverage& c, int y) {
     int left = c.width, right = -1;
     for (int x = 0; x < c.width; ++x)
         if (c.alpha[std::size_t(y) * c.width + x] > 0.5f) {
@@ -25,12 +21,10 @@ int ink_width_of_row(const Coverage& c, int y) {
     return right < 0 ? 0 : right - left + 1;
 }
 
-} // namespace
-
 TEST(Text, MissingFontGivesOneLineErrorNamingThePath) {
     const std::string path = "/nonexistent/folder/NoSuchFont.ttf";
     try {
-        open_font(path);
+        openFont(path);
         FAIL() << "opening a missing font succeeded";
     } catch (const std::runtime_error& e) {
         const std::string message = e.what();
@@ -40,18 +34,18 @@ TEST(Text, MissingFontGivesOneLineErrorNamingThePath) {
 }
 
 TEST(Text, InkGrowsWithSizeAndLength) {
-    const FontPtr font = caption_font();
-    const Coverage small = render_text(*font, "HOLLIN", 20), big = render_text(*font, "HOLLIN", 40);
+    const FontPtr font = captionFont();
+    const Coverage small = renderText(*font, "HOLLIN", 20), big = renderText(*font, "HOLLIN", 40);
     EXPECT_GT(small.width, 0);
     EXPECT_NEAR(double(big.width) / small.width, 2.0, 0.2);
     EXPECT_NEAR(double(big.height) / small.height, 2.0, 0.2);
-    EXPECT_GT(render_text(*font, "HOLLINHOLLIN", 20).width, small.width * 3 / 2);
-    EXPECT_EQ(render_text(*font, " ", 20).width, 0); // a space has no ink
+    EXPECT_GT(renderText(*font, "HOLLINHOLLIN", 20).width, small.width * 3 / 2);
+    EXPECT_EQ(renderText(*font, " ", 20).width, 0); // a space has no ink
 }
 
 TEST(Text, CropIsTightAroundTheInk) {
-    const FontPtr font = caption_font();
-    const Coverage c = render_text(*font, "CODE", 32);
+    const FontPtr font = captionFont();
+    const Coverage c = renderText(*font, "CODE", 32);
     ASSERT_GT(c.width, 0);
     float top = 0, bottom = 0, left = 0, right = 0;
     for (int x = 0; x < c.width; ++x) {
@@ -70,19 +64,19 @@ TEST(Text, CropIsTightAroundTheInk) {
 
 TEST(Text, GlyphsAreUpright) {
     // A 'T' has its bar at the top; an upside-down or mirrored copy would not.
-    const FontPtr font = caption_font();
-    const Coverage t = render_text(*font, "T", 64);
-    EXPECT_GT(ink_width_of_row(t, 2), 3 * ink_width_of_row(t, t.height - 3));
+    const FontPtr font = captionFont();
+    const Coverage t = renderText(*font, "T", 64);
+    EXPECT_GT(inkWidthOfRow(t, 2), 3 * inkWidthOfRow(t, t.height - 3));
     // An 'L' has its foot on the right of its stem.
-    const Coverage l = render_text(*font, "L", 64);
-    EXPECT_LT(ink_width_of_row(l, 2), l.width / 2);
+    const Coverage l = renderText(*font, "L", 64);
+    EXPECT_LT(inkWidthOfRow(l, 2), l.width / 2);
     EXPECT_GT(l.alpha[std::size_t(l.height - 2) * l.width + l.width - 2], 0.5f);
 }
 
 TEST(Text, FitStaysInsideTheBoxAndUsesIt) {
-    const FontPtr font = caption_font();
+    const FontPtr font = captionFont();
     for (const char* text : {"I", "WWWWWWWWWWWWWWWWWWWW", "ORVET PARTY", "A\nB"}) {
-        const Coverage c = fit_text(*font, text, 200, 60);
+        const Coverage c = fitText(*font, text, 200, 60);
         EXPECT_LE(c.width, 200) << text;
         EXPECT_LE(c.height, 60) << text;
         // One side of the box is nearly filled.
@@ -91,8 +85,8 @@ TEST(Text, FitStaysInsideTheBoxAndUsesIt) {
 }
 
 TEST(Text, LinesAreStackedAndCentred) {
-    const FontPtr font = caption_font();
-    const Coverage one = render_text(*font, "ORVET", 40), two = render_text(*font, "ORVET\nI", 40);
+    const FontPtr font = captionFont();
+    const Coverage one = renderText(*font, "ORVET", 40), two = renderText(*font, "ORVET\nI", 40);
     EXPECT_EQ(two.width, one.width);
     EXPECT_GT(two.height, 2 * one.height);
     // The short second line sits in the middle: its bottom row has ink only near the centre.
@@ -102,7 +96,7 @@ TEST(Text, LinesAreStackedAndCentred) {
 }
 
 TEST(Text, CaptionCentresTheText) {
-    const FontPtr font = caption_font();
+    const FontPtr font = captionFont();
     const Canvas c =
         caption(*font, "MUSIC", 256, 256, 0.3f, TextPaint{{1, 1, 1}, {1, 1, 1}, {}, 0});
     double sx = 0, sy = 0, sum = 0;
@@ -119,7 +113,7 @@ TEST(Text, CaptionCentresTheText) {
 }
 
 TEST(Text, TwoWordCaptionTakesTwoLinesWhenThatIsLarger) {
-    const FontPtr font = caption_font();
+    const FontPtr font = captionFont();
     const TextPaint paint{{1, 1, 1}, {1, 1, 1}, {}, 0};
     const Canvas two = caption(*font, "ORVET PARTY", 256, 256, 0.4f, paint);
     // Lit rows form two bands with a black gap between them.

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorrin {
-
 inline void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
     out.push_back(static_cast<std::uint8_t>(v & 0xff));
     out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xff));
@@ -14,5 +12,3 @@ inline void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     put16(out, v & 0xffff);
     put16(out, v >> 16);
 }
-
-} // namespace quorrin

@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace quorrin::icon {
-
-namespace {
-
 struct Tap {
     int index;
     float weight;
@@ -16,7 +12,7 @@ struct Tap {
 
 // For each of size cells along one axis, the source pixels it covers and how much of each:
 // an exact area average, so fractional scales (128 to 48) keep the picture's brightness.
-std::vector<std::vector<Tap>> area_taps(int source, int size) {
+static std::vector<std::vector<Tap>> areaTaps(int source, int size) {
     std::vector<std::vector<Tap>> taps(static_cast<std::size_t>(size));
     const double scale = static_cast<double>(source) / size;
     for (int i = 0; i < size; ++i) {
@@ -31,33 +27,29 @@ std::vector<std::vector<Tap>> area_taps(int source, int size) {
     return taps;
 }
 
-} // namespace
-
-std::vector<std::uint8_t> make_icon(const pictures::Canvas& picture, int size) {
+std::vector<std::uint8_t> makeIcon(const Canvas& picture, int size) {
     if (picture.width != picture.height)
         throw std::invalid_argument("the icon's picture must be square");
     if (size < 1 || size > picture.width)
         throw std::invalid_argument("the icon cannot be larger than its picture");
-    const auto taps = area_taps(picture.width, size);
+    const auto taps = areaTaps(picture.width, size);
     // Corners rounded by a fifth of the side, as desktop tiles usually are.
     const float half = size * 0.5f, radius = size * 0.2f;
     std::vector<std::uint8_t> rgba;
     rgba.reserve(static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            pictures::Rgb sum;
+            Rgb sum;
             for (const Tap& ty : taps[static_cast<std::size_t>(y)])
                 for (const Tap& tx : taps[static_cast<std::size_t>(x)])
-                    sum = sum + pictures::at(picture, tx.index, ty.index) * (tx.weight * ty.weight);
-            const float alpha = pictures::coverage(
-                pictures::sd_round_box(x + 0.5f, y + 0.5f, half, half, half, half, radius));
-            rgba.push_back(pictures::to_byte(sum.r));
-            rgba.push_back(pictures::to_byte(sum.g));
-            rgba.push_back(pictures::to_byte(sum.b));
-            rgba.push_back(pictures::to_byte(alpha));
+                    sum = sum + at(picture, tx.index, ty.index) * (tx.weight * ty.weight);
+            const float alpha =
+                coverage(sdRoundBox(x + 0.5f, y + 0.5f, half, half, half, half, radius));
+            rgba.push_back(toByte(sum.r));
+            rgba.push_back(toByte(sum.g));
+            rgba.push_back(toByte(sum.b));
+            rgba.push_back(toByte(alpha));
         }
     }
     return rgba;
 }
-
-} // namespace quorrin::icon

@@ -6,15 +6,11 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorrin::icon {
-
 // The glowing wire cube reads well at every size, down to a panel's 32 pixels.
-inline constexpr const char* kIconPicture = "cube";
+inline constexpr const char* iconPicture = "cube";
 
 // size x size RGBA bytes, top row first: the square picture averaged down to size (each
 // icon pixel the mean of the picture's area it covers), clipped to a rounded tile whose
 // outside is transparent. Throws std::invalid_argument for a picture that is not square or
 // smaller than size.
-std::vector<std::uint8_t> make_icon(const pictures::Canvas& picture, int size);
-
-} // namespace quorrin::icon
+std::vector<std::uint8_t> makeIcon(const Canvas& picture, int size);

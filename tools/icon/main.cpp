@@ -15,15 +15,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const auto picture = quorrin::pictures::draw_picture(quorrin::icon::kIconPicture);
+        const auto picture = drawPicture(iconPicture);
         for (int i = 2; i < argc; ++i) {
             const int size = std::stoi(argv[i]);
             const std::string side = std::to_string(size);
             const auto folder =
                 std::filesystem::path(argv[1]) / "hicolor" / (side + "x" + side) / "apps";
             std::filesystem::create_directories(folder);
-            quorrin::icon::write_png_rgba(folder / "quorrin.png", size, size,
-                                          quorrin::icon::make_icon(picture, size));
+            writePngRgba(folder / "quorrin.png", size, size, makeIcon(picture, size));
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorrin-make-icon: %s\n", e.what());

@@ -4,10 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-namespace quorrin::icon {
-
-void write_png_rgba(const std::filesystem::path& path, int width, int height,
-                    const std::vector<std::uint8_t>& rgba) {
+void writePngRgba(const std::filesystem::path& path, int width, int height,
+                  const std::vector<std::uint8_t>& rgba) {
     if (width <= 0 || height <= 0 ||
         rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
         throw std::invalid_argument("icon pixels do not match its size");
@@ -19,5 +17,3 @@ void write_png_rgba(const std::filesystem::path& path, int width, int height,
     if (png_image_write_to_file(&image, path.c_str(), 0, rgba.data(), 0, nullptr) == 0)
         throw std::runtime_error("cannot write " + path.string() + ": " + image.message);
 }
-
-} // namespace quorrin::icon

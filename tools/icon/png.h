@@ -4,11 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace quorrin::icon {
-
 // rgba holds width x height pixels of 4 bytes, top row first. Throws std::runtime_error
 // when the file cannot be written.
-void write_png_rgba(const std::filesystem::path& path, int width, int height,
-                    const std::vector<std::uint8_t>& rgba);
-
-} // namespace quorrin::icon
+void writePngRgba(const std::filesystem::path& path, int width, int height,
+                  const std::vector<std::uint8_t>& rgba);

@@ -11,9 +11,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        using namespace quorrin::music;
-        const auto samples = render_soundtrack();
-        write_file(argv[1], encode_wav(samples, kChannels, kSampleRate));
+        const auto samples = renderSoundtrack();
+        writeFile(argv[1], encodeWav(samples, channelCount, sampleRate));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorrin-make-music: %s\n", e.what());
         return 1;

@@ -6,9 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorrin::music {
-
-inline constexpr double kSongSeconds = 80.0;
+inline constexpr double songSeconds = 80.0;
 
 struct Chord {
     int root; // MIDI note of the bass root, low octave
@@ -24,42 +22,40 @@ struct Note {
 
 // Each section is eight bars of sixteen steps spread over its scene's time, so every
 // scene change falls on a downbeat and each section has its own tempo.
-inline constexpr int kBarsPerSection = 8;
-inline constexpr int kStepsPerBar = 16;
+inline constexpr int barsPerSection = 8;
+inline constexpr int stepsPerBar = 16;
 
 struct Section {
-    double start, end;                         // seconds
-    std::array<Chord, kBarsPerSection> chords; // one per bar
+    double start, end;                        // seconds
+    std::array<Chord, barsPerSection> chords; // one per bar
     // Sixteen-step patterns: 'x' a hit, 'o' a soft hit, '.' nothing.
-    std::string_view kick, snare, hat, open_hat;
+    std::string_view kick, snare, hat, openHat;
     // Bass: 'r' root, 'o' octave, 'f' fifth, '-' silence, '.' holds the note before.
     std::string_view bass;
-    int drums_from_bar, drums_until_bar, hats_from_bar, bass_from_bar;
-    float pad_gain;
-    double pad_attack;                     // seconds
-    double pad_cutoff_from, pad_cutoff_to; // Hz, swept over the section
-    float arp_gain;                        // 0: no arpeggio
-    int arp_from_bar;
-    std::span<const Note> lead; // a phrase repeated every lead_repeat steps
-    int lead_repeat;
-    bool crash_at_start, riser_at_end;
+    int drumsFromBar, drumsUntilBar, hatsFromBar, bassFromBar;
+    float padGain;
+    double padAttack;                  // seconds
+    double padCutoffFrom, padCutoffTo; // Hz, swept over the section
+    float arpGain;                     // 0: no arpeggio
+    int arpFromBar;
+    std::span<const Note> lead; // a phrase repeated every leadRepeat steps
+    int leadRepeat;
+    bool crashAtStart, riserAtEnd;
 };
 
 std::span<const Section> sections();
 
 // The section playing at `seconds` (the last one for times past the end).
-const Section& section_at(double seconds);
+const Section& sectionAt(double seconds);
 
 // Seconds per sixteenth note in a section.
-double step_seconds(const Section& section);
+double stepSeconds(const Section& section);
 
 // The chord sounding at `seconds`.
-Chord chord_at(double seconds);
+Chord chordAt(double seconds);
 
 // The chord's three notes in close position in the octave from G3, for pads and stabs.
 std::array<int, 3> voicing(Chord chord);
 
 // The times of the sync hits, in order: the greetings' beats, then the closing landings.
-std::vector<double> accent_times();
-
-} // namespace quorrin::music
+std::vector<double> accentTimes();

@@ -4,26 +4,24 @@
 #include <cmath>
 #include <numbers>
 
-namespace quorrin::music {
-
-Mix make_mix(std::size_t frames) {
+Mix makeMix(std::size_t frames) {
     return Mix{std::vector<float>(frames, 0.0f), std::vector<float>(frames, 0.0f)};
 }
 
-std::size_t frame_at(double seconds) {
-    return seconds <= 0 ? 0 : static_cast<std::size_t>(std::llround(seconds * kSampleRate));
+std::size_t frameAt(double seconds) {
+    return seconds <= 0 ? 0 : static_cast<std::size_t>(std::llround(seconds * sampleRate));
 }
 
-Pan pan_gains(float pan) {
+Pan panGains(float pan) {
     const float angle = (std::clamp(pan, -1.0f, 1.0f) + 1) * std::numbers::pi_v<float> / 4;
     return {std::cos(angle), std::sin(angle)};
 }
 
-Noise make_noise(std::uint32_t seed) {
+Noise makeNoise(std::uint32_t seed) {
     return Noise{seed != 0 ? seed : 0x6d2b79f5u};
 }
 
-float next_noise(Noise& noise) {
+float nextNoise(Noise& noise) {
     std::uint32_t x = noise.state;
     x ^= x << 13;
     x ^= x >> 17;
@@ -32,7 +30,7 @@ float next_noise(Noise& noise) {
     return static_cast<float>(x >> 8) * (2.0f / 16777216.0f) - 1.0f;
 }
 
-std::uint32_t seed_of(std::uint32_t a, std::uint32_t b) {
+std::uint32_t seedOf(std::uint32_t a, std::uint32_t b) {
     std::uint32_t h = a * 0x9e3779b1u ^ (b + 0x7f4a7c15u + (a << 6) + (a >> 2));
     h ^= h >> 16;
     h *= 0x85ebca6bu;
@@ -42,8 +40,8 @@ std::uint32_t seed_of(std::uint32_t a, std::uint32_t b) {
     return h;
 }
 
-double note_hz(double midi_note) {
-    return 440.0 * std::exp2((midi_note - 69.0) / 12.0);
+double noteHz(double midiNote) {
+    return 440.0 * std::exp2((midiNote - 69.0) / 12.0);
 }
 
 float saw(double phase, double step) {
@@ -59,13 +57,13 @@ float saw(double phase, double step) {
     return static_cast<float>(value);
 }
 
-float one_pole_coefficient(double hz) {
-    return static_cast<float>(1.0 - std::exp(-2.0 * std::numbers::pi * hz / kSampleRate));
+float onePoleCoefficient(double hz) {
+    return static_cast<float>(1.0 - std::exp(-2.0 * std::numbers::pi * hz / sampleRate));
 }
 
-float svf_frequency(double hz) {
+float svfFrequency(double hz) {
     return static_cast<float>(
-        2.0 * std::sin(std::numbers::pi * std::min(hz, kSampleRate / 6.0) / kSampleRate));
+        2.0 * std::sin(std::numbers::pi * std::min(hz, sampleRate / 6.0) / sampleRate));
 }
 
 SvfOut svf(Svf& s, float input, float frequency, float damping) {
@@ -74,5 +72,3 @@ SvfOut svf(Svf& s, float input, float frequency, float damping) {
     s.band += frequency * high;
     return {s.low, s.band, high};
 }
-
-} // namespace quorrin::music

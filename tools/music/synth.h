@@ -4,40 +4,38 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorrin::music {
-
-inline constexpr int kSampleRate = 44100;
+inline constexpr int sampleRate = 44100;
 
 // Stereo float samples, one entry per frame.
 struct Mix {
     std::vector<float> left;
     std::vector<float> right;
 };
-Mix make_mix(std::size_t frames);
-inline std::size_t frames_of(const Mix& mix) {
+Mix makeMix(std::size_t frames);
+inline std::size_t framesOf(const Mix& mix) {
     return mix.left.size();
 }
 
 // The frame a time in seconds falls on (negative times give frame 0).
-std::size_t frame_at(double seconds);
+std::size_t frameAt(double seconds);
 
 // Equal-power pan: -1 hard left, 0 centre, 1 hard right.
 struct Pan {
     float left, right;
 };
-Pan pan_gains(float pan);
+Pan panGains(float pan);
 
 // xorshift32 white noise: the same sequence for the same seed, on every machine.
 struct Noise {
     std::uint32_t state;
 };
-Noise make_noise(std::uint32_t seed);
-float next_noise(Noise& noise); // [-1, 1)
+Noise makeNoise(std::uint32_t seed);
+float nextNoise(Noise& noise); // [-1, 1)
 
 // Mixes a few numbers into a well-spread seed, so each event gets its own noise.
-std::uint32_t seed_of(std::uint32_t a, std::uint32_t b);
+std::uint32_t seedOf(std::uint32_t a, std::uint32_t b);
 
-double note_hz(double midi_note);
+double noteHz(double midiNote);
 
 // Band-limited sawtooth (polyBLEP) at phase 0..1 advancing by `step` per sample.
 float saw(double phase, double step);
@@ -47,8 +45,8 @@ inline double advance(double phase, double step) {
 }
 
 // One-pole low-pass; coefficient from the cutoff in Hz.
-float one_pole_coefficient(double hz);
-inline float one_pole(float& state, float input, float coefficient) {
+float onePoleCoefficient(double hz);
+inline float onePole(float& state, float input, float coefficient) {
     state += coefficient * (input - state);
     return state;
 }
@@ -61,7 +59,5 @@ struct Svf {
 struct SvfOut {
     float low, band, high;
 };
-float svf_frequency(double hz);
+float svfFrequency(double hz);
 SvfOut svf(Svf& state, float input, float frequency, float damping);
-
-} // namespace quorrin::music

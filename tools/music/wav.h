@@ -5,15 +5,11 @@
 #include <span>
 #include <vector>
 
-namespace quorrin::music {
-
-inline constexpr int kWavHeaderBytes = 44;
+inline constexpr int wavHeaderBytes = 44;
 
 // `samples` holds the channels interleaved; its size must be a multiple of `channels`.
-std::vector<std::uint8_t> encode_wav(std::span<const std::int16_t> samples, int channels,
-                                     int sample_rate);
+std::vector<std::uint8_t> encodeWav(std::span<const std::int16_t> samples, int channels,
+                                    int sampleRate);
 
 // Throws std::runtime_error naming the path if it cannot be written.
-void write_file(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
-
-} // namespace quorrin::music
+void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);

@@ -5,31 +5,29 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace quorrin::pictures {
-
-std::uint8_t to_byte(float v) {
+std::uint8_t toByte(float v) {
     return static_cast<std::uint8_t>(std::lround(clamp01(v) * 255));
 }
 
-std::vector<std::uint8_t> encode_bmp(const Canvas& canvas, int bits) {
+std::vector<std::uint8_t> encodeBmp(const Canvas& canvas, int bits) {
     if (bits != 8 && bits != 24 && bits != 32)
         throw std::invalid_argument("bitmap depth must be 8, 24 or 32");
     if (canvas.width <= 0 || canvas.height <= 0 ||
         canvas.px.size() !=
             static_cast<std::size_t>(canvas.width) * static_cast<std::size_t>(canvas.height))
         throw std::invalid_argument("bitmap has no pixels or a wrong pixel count");
-    const auto row_bytes = static_cast<std::uint32_t>(canvas.width) * (bits / 8u);
-    if (row_bytes % 4 != 0) throw std::invalid_argument("bitmap row is not a multiple of 4 bytes");
+    const auto rowBytes = static_cast<std::uint32_t>(canvas.width) * (bits / 8u);
+    if (rowBytes % 4 != 0) throw std::invalid_argument("bitmap row is not a multiple of 4 bytes");
 
-    const std::uint32_t palette = bits == 8 ? kBmpPaletteBytes : 0;
-    const std::uint32_t offset = kBmpHeaderBytes + palette;
-    const std::uint32_t image_bytes = row_bytes * static_cast<std::uint32_t>(canvas.height);
+    const std::uint32_t palette = bits == 8 ? bmpPaletteBytes : 0;
+    const std::uint32_t offset = bmpHeaderBytes + palette;
+    const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(canvas.height);
 
     std::vector<std::uint8_t> out;
-    out.reserve(offset + image_bytes);
+    out.reserve(offset + imageBytes);
     out.push_back('B');
     out.push_back('M');
-    put32(out, offset + image_bytes);
+    put32(out, offset + imageBytes);
     put32(out, 0); // two reserved words
     put32(out, offset);
     put32(out, 40);
@@ -38,7 +36,7 @@ std::vector<std::uint8_t> encode_bmp(const Canvas& canvas, int bits) {
     put16(out, 1);
     put16(out, static_cast<std::uint32_t>(bits));
     put32(out, 0); // no compression
-    put32(out, image_bytes);
+    put32(out, imageBytes);
     put32(out, 2835); // 72 dots per inch, in dots per metre
     put32(out, 2835);
     put32(out, bits == 8 ? 256 : 0);
@@ -54,14 +52,12 @@ std::vector<std::uint8_t> encode_bmp(const Canvas& canvas, int bits) {
         for (int x = 0; x < canvas.width; ++x) {
             const Rgb& p = at(canvas, x, y);
             if (bits == 8) {
-                out.push_back(to_byte(p.r));
+                out.push_back(toByte(p.r));
                 continue;
             }
-            out.insert(out.end(), {to_byte(p.b), to_byte(p.g), to_byte(p.r)});
+            out.insert(out.end(), {toByte(p.b), toByte(p.g), toByte(p.r)});
             if (bits == 32) out.push_back(0);
         }
     }
     return out;
 }
-
-} // namespace quorrin::pictures

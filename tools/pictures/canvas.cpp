@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-namespace quorrin::pictures {
-
-Canvas make_canvas(int width, int height) {
+Canvas makeCanvas(int width, int height) {
     Canvas c;
     c.width = width;
     c.height = height;
@@ -17,22 +15,21 @@ float smoothstep(float edge0, float edge1, float x) {
     return t * t * (3 - 2 * t);
 }
 
-float sd_circle(float x, float y, float cx, float cy, float radius) {
+float sdCircle(float x, float y, float cx, float cy, float radius) {
     return std::hypot(x - cx, y - cy) - radius;
 }
 
-float sd_segment(float x, float y, float ax, float ay, float bx, float by) {
+float sdSegment(float x, float y, float ax, float ay, float bx, float by) {
     const float px = x - ax, py = y - ay, dx = bx - ax, dy = by - ay;
     const float len2 = dx * dx + dy * dy;
     const float t = len2 > 0 ? clamp01((px * dx + py * dy) / len2) : 0.0f;
     return std::hypot(px - dx * t, py - dy * t);
 }
 
-float sd_round_box(float x, float y, float cx, float cy, float half_w, float half_h, float radius) {
-    const float qx = std::fabs(x - cx) - half_w + radius;
-    const float qy = std::fabs(y - cy) - half_h + radius;
+float sdRoundBox(float x, float y, float cx, float cy, float halfWidth, float halfHeight,
+                 float radius) {
+    const float qx = std::fabs(x - cx) - halfWidth + radius;
+    const float qy = std::fabs(y - cy) - halfHeight + radius;
     const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
     return outside + std::min(std::max(qx, qy), 0.0f) - radius;
 }
-
-} // namespace quorrin::pictures

@@ -4,8 +4,6 @@
 #include <cstddef>
 #include <vector>
 
-namespace quorrin::pictures {
-
 struct Rgb {
     float r = 0, g = 0, b = 0;
 };
@@ -30,7 +28,7 @@ struct Canvas {
     std::vector<Rgb> px;
 };
 
-Canvas make_canvas(int width, int height);
+Canvas makeCanvas(int width, int height);
 
 inline Rgb& at(Canvas& c, int x, int y) {
     return c.px[static_cast<std::size_t>(y) * static_cast<std::size_t>(c.width) +
@@ -48,17 +46,16 @@ float smoothstep(float edge0, float edge1, float x);
 
 // Signed distances (negative inside) in pixel units; shapes get anti-aliased edges by
 // turning the distance at each pixel centre into a coverage.
-float sd_circle(float x, float y, float cx, float cy, float radius);
-float sd_segment(float x, float y, float ax, float ay, float bx, float by);
-float sd_round_box(float x, float y, float cx, float cy, float half_w, float half_h, float radius);
+float sdCircle(float x, float y, float cx, float cy, float radius);
+float sdSegment(float x, float y, float ax, float ay, float bx, float by);
+float sdRoundBox(float x, float y, float cx, float cy, float halfWidth, float halfHeight,
+                 float radius);
 inline float coverage(float distance) {
     return clamp01(0.5f - distance);
 }
 
 // Adds colour * amount to a pixel: light adds up, as it does when the show blends.
-inline void add_light(Canvas& c, int x, int y, Rgb colour, float amount) {
+inline void addLight(Canvas& c, int x, int y, Rgb colour, float amount) {
     Rgb& p = at(c, x, y);
     p = p + colour * amount;
 }
-
-} // namespace quorrin::pictures

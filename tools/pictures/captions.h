@@ -5,14 +5,10 @@
 
 #include <string_view>
 
-namespace quorrin::pictures {
-
 // Clear border kept free of ink and halo on every side, as a fraction of the picture's side.
-inline constexpr float kCaptionMargin = 0.08f;
+inline constexpr float captionMargin = 0.08f;
 
 // The text as large as fits in a width x height picture within the margin and at most
-// max_height_fraction of the height tall, centred, on black.
-Canvas caption(Font& font, std::string_view text, int width, int height, float max_height_fraction,
+// maxHeightFraction of the height tall, centred, on black.
+Canvas caption(Font& font, std::string_view text, int width, int height, float maxHeightFraction,
                const TextPaint& paint);
-
-} // namespace quorrin::pictures

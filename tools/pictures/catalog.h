@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-namespace quorrin::pictures {
-
 struct PictureInfo {
     std::string_view name; // file name without ".bmp"; case matters
     int width;
@@ -18,16 +16,14 @@ struct PictureInfo {
     std::string_view text; // the words it carries, empty for none
 };
 
-std::span<const PictureInfo> picture_list();
+std::span<const PictureInfo> pictureList();
 
-// Throws std::invalid_argument for a name that is not in picture_list(), and
+// Throws std::invalid_argument for a name that is not in pictureList(), and
 // std::runtime_error if a picture with text cannot open the caption font.
-Canvas draw_picture(std::string_view name);
+Canvas drawPicture(std::string_view name);
 
 // The finished file for one picture.
-std::vector<std::uint8_t> make_picture(std::string_view name);
+std::vector<std::uint8_t> makePicture(std::string_view name);
 
 // Writes every picture to outdir/image/<name>.bmp, creating the folders.
-void write_pictures(const std::filesystem::path& outdir);
-
-} // namespace quorrin::pictures
+void writePictures(const std::filesystem::path& outdir);

@@ -4,11 +4,7 @@
 #include <array>
 #include <cmath>
 
-namespace quorrin::pictures {
-
-namespace {
-
-float centre(int i) {
+static float centre(int i) {
     return static_cast<float>(i) + 0.5f;
 }
 
@@ -18,7 +14,7 @@ struct Corner {
 
 // Cube corners (+-1 on each axis) turned 45 degrees about the vertical and tipped towards
 // the viewer, a little less than isometric so the far corner does not hide behind the near one.
-std::array<Corner, 8> projected_corners(float size) {
+static std::array<Corner, 8> projectedCorners(float size) {
     std::array<Corner, 8> out{};
     const float yaw = 0.785398f, pitch = 0.45f;
     const float scale = size * 0.27f;
@@ -34,11 +30,9 @@ std::array<Corner, 8> projected_corners(float size) {
     return out;
 }
 
-} // namespace
-
-Canvas cube_logo(int size) {
-    Canvas c = make_canvas(size, size);
-    const std::array<Corner, 8> p = projected_corners(static_cast<float>(size));
+Canvas cubeLogo(int size) {
+    Canvas c = makeCanvas(size, size);
+    const std::array<Corner, 8> p = projectedCorners(static_cast<float>(size));
     // The farthest corner is hidden behind the cube; its three edges are drawn faint, the
     // way a wireframe logo shows depth.
     int hidden = 0;
@@ -57,7 +51,7 @@ Canvas cube_logo(int size) {
                     if (b == a) continue;
                     const auto& pa = p[static_cast<std::size_t>(a)];
                     const auto& pb = p[static_cast<std::size_t>(b)];
-                    const float d = sd_segment(px, py, pa.x, pa.y, pb.x, pb.y) - line / 2;
+                    const float d = sdSegment(px, py, pa.x, pa.y, pb.x, pb.y) - line / 2;
                     const bool back = a == hidden || b == hidden;
                     const float strength = back ? 0.3f : 1.0f;
                     colour = colour + cyan * (strength * coverage(d));
@@ -66,28 +60,28 @@ Canvas cube_logo(int size) {
             for (int k = 0; k < 8; ++k) {
                 if (k == hidden) continue;
                 const auto& q = p[static_cast<std::size_t>(k)];
-                colour = colour + white * coverage(sd_circle(px, py, q.x, q.y, line * 1.6f));
+                colour = colour + white * coverage(sdCircle(px, py, q.x, q.y, line * 1.6f));
             }
             at(c, x, y) = {clamp01(colour.r), clamp01(colour.g), clamp01(colour.b)};
         }
     return c;
 }
 
-Canvas portrait_badge(Font& font, std::string_view name, int size, Rgb tint) {
-    Canvas c = make_canvas(size, size);
+Canvas portraitBadge(Font& font, std::string_view name, int size, Rgb tint) {
+    Canvas c = makeCanvas(size, size);
     const float s = static_cast<float>(size);
     const float stroke = s / 96;
     const float inset = s * 0.06f;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const float px = centre(x), py = centre(y);
-            const float frame = std::fabs(sd_round_box(px, py, s / 2, s / 2, s / 2 - inset,
-                                                       s / 2 - inset, s * 0.08f)) -
+            const float frame = std::fabs(sdRoundBox(px, py, s / 2, s / 2, s / 2 - inset,
+                                                     s / 2 - inset, s * 0.08f)) -
                                 stroke / 2;
             // Head and the curve of the shoulders, cut off where the name panel starts.
-            const float head = sd_circle(px, py, s / 2, s * 0.33f, s * 0.12f);
+            const float head = sdCircle(px, py, s / 2, s * 0.33f, s * 0.12f);
             const float body =
-                std::max(sd_circle(px, py, s / 2, s * 0.74f, s * 0.24f), py - s * 0.64f);
+                std::max(sdCircle(px, py, s / 2, s * 0.74f, s * 0.24f), py - s * 0.64f);
             const float figure = std::min(head, body);
             const float outline = std::fabs(figure) - stroke / 2;
             // Fill fades towards the bottom so the outline reads as a bust.
@@ -96,12 +90,10 @@ Canvas portrait_badge(Font& font, std::string_view name, int size, Rgb tint) {
             const float light = std::max(coverage(frame), coverage(outline)) + fill;
             at(c, x, y) = tint * clamp01(light);
         }
-    const int box_w = static_cast<int>(s * 0.72f), box_h = static_cast<int>(s * 0.13f);
-    const Coverage text = fit_text(font, name, box_w, box_h);
+    const int boxWidth = static_cast<int>(s * 0.72f), boxHeight = static_cast<int>(s * 0.13f);
+    const Coverage text = fitText(font, name, boxWidth, boxHeight);
     const int x0 = (size - text.width) / 2;
     const int y0 = static_cast<int>(s * 0.79f) - text.height / 2;
-    draw_text(c, text, x0, y0, TextPaint{Rgb{1, 1, 1}, tint, tint * 0.4f, 2});
+    drawText(c, text, x0, y0, TextPaint{Rgb{1, 1, 1}, tint, tint * 0.4f, 2});
     return c;
 }
-
-} // namespace quorrin::pictures

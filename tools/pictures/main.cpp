@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        quorrin::pictures::write_pictures(argv[1]);
+        writePictures(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorrin-make-pictures: %s\n", e.what());
         return 1;

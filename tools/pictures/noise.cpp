@@ -4,13 +4,11 @@
 #include <cmath>
 #include <cstddef>
 
-namespace quorrin::pictures {
-
-Rng make_rng(std::uint32_t seed) {
+Rng makeRng(std::uint32_t seed) {
     return Rng{seed != 0 ? seed : 0x9e3779b9u};
 }
 
-std::uint32_t next_u32(Rng& rng) {
+std::uint32_t nextU32(Rng& rng) {
     std::uint32_t x = rng.state;
     x ^= x << 13;
     x ^= x >> 17;
@@ -19,31 +17,27 @@ std::uint32_t next_u32(Rng& rng) {
     return x;
 }
 
-float next_unit(Rng& rng) {
-    return static_cast<float>(next_u32(rng) >> 8) * (1.0f / 16777216.0f);
+float nextUnit(Rng& rng) {
+    return static_cast<float>(nextU32(rng) >> 8) * (1.0f / 16777216.0f);
 }
 
-ValueNoise make_value_noise(int period, std::uint32_t seed) {
+ValueNoise makeValueNoise(int period, std::uint32_t seed) {
     ValueNoise noise;
     noise.period = period;
-    Rng rng = make_rng(seed);
+    Rng rng = makeRng(seed);
     noise.lattice.resize(static_cast<std::size_t>(period) * static_cast<std::size_t>(period));
     for (float& v : noise.lattice)
-        v = next_unit(rng);
+        v = nextUnit(rng);
     return noise;
 }
 
-namespace {
-
-float fade(float t) {
+static float fade(float t) {
     return t * t * t * (t * (t * 6 - 15) + 10);
 }
 
-int wrap(int i, int period) {
+static int wrap(int i, int period) {
     return ((i % period) + period) % period;
 }
-
-} // namespace
 
 float sample(const ValueNoise& noise, float x, float y) {
     const float fx = std::floor(x), fy = std::floor(y);
@@ -59,13 +53,13 @@ float sample(const ValueNoise& noise, float x, float y) {
     return top + (bottom - top) * ty;
 }
 
-std::vector<float> fbm_field(int size, int base_period, int octaves, float persistence,
-                             std::uint32_t seed) {
+std::vector<float> fbmField(int size, int basePeriod, int octaves, float persistence,
+                            std::uint32_t seed) {
     std::vector<float> field(static_cast<std::size_t>(size) * static_cast<std::size_t>(size), 0);
     float weight = 1;
-    int period = base_period;
+    int period = basePeriod;
     for (int o = 0; o < octaves; ++o) {
-        const ValueNoise noise = make_value_noise(period, seed + 7919u * static_cast<unsigned>(o));
+        const ValueNoise noise = makeValueNoise(period, seed + 7919u * static_cast<unsigned>(o));
         const float scale = static_cast<float>(period) / static_cast<float>(size);
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x)
@@ -81,5 +75,3 @@ std::vector<float> fbm_field(int size, int base_period, int octaves, float persi
         v = (v - low) / range;
     return field;
 }
-
-} // namespace quorrin::pictures

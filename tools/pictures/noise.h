@@ -4,30 +4,26 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorrin::pictures {
-
 // xorshift32: tiny, fast and fully determined by its seed (a zero seed is replaced).
 struct Rng {
     std::uint32_t state;
 };
-Rng make_rng(std::uint32_t seed);
-std::uint32_t next_u32(Rng& rng);
-float next_unit(Rng& rng); // [0, 1)
+Rng makeRng(std::uint32_t seed);
+std::uint32_t nextU32(Rng& rng);
+float nextUnit(Rng& rng); // [0, 1)
 
 // Random values on a square lattice that wraps after `period` cells.
 struct ValueNoise {
     int period = 0;
     std::vector<float> lattice;
 };
-ValueNoise make_value_noise(int period, std::uint32_t seed);
+ValueNoise makeValueNoise(int period, std::uint32_t seed);
 
 // Smooth (quintic) interpolation of the lattice at (x, y), in lattice cells; wraps.
 float sample(const ValueNoise& noise, float x, float y);
 
 // Sum of `octaves` layers of value noise over a size x size field, the first with
-// base_period cells across the field and each next one twice as fine at `persistence`
+// basePeriod cells across the field and each next one twice as fine at `persistence`
 // times the weight; stretched to exactly 0..1 and tileable. Row-major, top row first.
-std::vector<float> fbm_field(int size, int base_period, int octaves, float persistence,
-                             std::uint32_t seed);
-
-} // namespace quorrin::pictures
+std::vector<float> fbmField(int size, int basePeriod, int octaves, float persistence,
+                            std::uint32_t seed);

@@ -7,28 +7,22 @@
 #include <numbers>
 #include <vector>
 
-namespace quorrin::pictures {
+static constexpr float pi = std::numbers::pi_v<float>;
 
-namespace {
-
-constexpr float kPi = std::numbers::pi_v<float>;
-
-float fieldAt(const std::vector<float>& field, int size, int x, int y) {
+static float fieldAt(const std::vector<float>& field, int size, int x, int y) {
     x = (x % size + size) % size;
     y = (y % size + size) % size;
     return field[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) +
                  static_cast<std::size_t>(x)];
 }
 
-float centre(int i) {
+static float centre(int i) {
     return static_cast<float>(i) + 0.5f;
 }
 
-} // namespace
-
-Canvas noise_texture(int size, int base_period, int octaves, std::uint32_t seed) {
-    const std::vector<float> field = fbm_field(size, base_period, octaves, 0.5f, seed);
-    Canvas c = make_canvas(size, size);
+Canvas noiseTexture(int size, int basePeriod, int octaves, std::uint32_t seed) {
+    const std::vector<float> field = fbmField(size, basePeriod, octaves, 0.5f, seed);
+    Canvas c = makeCanvas(size, size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const float v = fieldAt(field, size, x, y);
@@ -37,8 +31,8 @@ Canvas noise_texture(int size, int base_period, int octaves, std::uint32_t seed)
     return c;
 }
 
-Canvas glow_sprite(int size) {
-    Canvas c = make_canvas(size, size);
+Canvas glowSprite(int size) {
+    Canvas c = makeCanvas(size, size);
     const float half = static_cast<float>(size) / 2;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
@@ -52,12 +46,12 @@ Canvas glow_sprite(int size) {
     return c;
 }
 
-Canvas tile_pattern(int size) {
-    Canvas c = make_canvas(size, size);
-    const std::vector<float> grain = fbm_field(size, 16, 4, 0.55f, 0xb4c1u);
+Canvas tilePattern(int size) {
+    Canvas c = makeCanvas(size, size);
+    const std::vector<float> grain = fbmField(size, 16, 4, 0.55f, 0xb4c1u);
     const int tile = size / 4;
     const float t = static_cast<float>(tile);
-    constexpr Rgb kTints[4] = {
+    constexpr Rgb tints[4] = {
         {0.22f, 0.45f, 0.62f}, {0.30f, 0.36f, 0.66f}, {0.18f, 0.52f, 0.55f}, {0.34f, 0.42f, 0.58f}};
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
@@ -75,23 +69,23 @@ Canvas tile_pattern(int size) {
             const float rim = smoothstep(t * 0.06f, 0.0f, ring);
             const float side = (lx - t / 2) + (ly - t / 2) < 0 ? 1.0f : -1.0f;
             light += rim * 0.35f * side;
-            const Rgb base = kTints[(tx + 2 * ty) % 4];
+            const Rgb base = tints[(tx + 2 * ty) % 4];
             const float g = 0.75f + 0.5f * fieldAt(grain, size, x, y);
             at(c, x, y) = base * (light * g);
         }
     return c;
 }
 
-Canvas credits_backdrop(int size) {
-    Canvas c = make_canvas(size, size);
-    const std::vector<float> cloud = fbm_field(size, 4, 5, 0.5f, 0x2b2u);
+Canvas creditsBackdrop(int size) {
+    Canvas c = makeCanvas(size, size);
+    const std::vector<float> cloud = fbmField(size, 4, 5, 0.5f, 0x2b2u);
     const float s = static_cast<float>(size);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const float u = centre(x) / s, v = centre(y) / s;
             // Whole periods across the picture keep it seamless when repeated.
-            const float w = std::sin(2 * kPi * (3 * u + 2 * v)) + std::sin(2 * kPi * (5 * v - u)) +
-                            std::sin(2 * kPi * (2 * u + 4 * fieldAt(cloud, size, x, y)));
+            const float w = std::sin(2 * pi * (3 * u + 2 * v)) + std::sin(2 * pi * (5 * v - u)) +
+                            std::sin(2 * pi * (2 * u + 4 * fieldAt(cloud, size, x, y)));
             const float k = 0.5f + w / 6;
             const float n = fieldAt(cloud, size, x, y);
             const Rgb deep{0.03f, 0.03f, 0.12f}, violet{0.22f, 0.08f, 0.34f},
@@ -102,9 +96,9 @@ Canvas credits_backdrop(int size) {
 }
 
 Canvas veil(int size) {
-    Canvas c = make_canvas(size, size);
-    const std::vector<float> haze = fbm_field(size, 4, 5, 0.55f, 0x5ce3u);
-    const std::vector<float> streak = fbm_field(size, 2, 3, 0.5f, 0x71u);
+    Canvas c = makeCanvas(size, size);
+    const std::vector<float> haze = fbmField(size, 4, 5, 0.55f, 0x5ce3u);
+    const std::vector<float> streak = fbmField(size, 2, 3, 0.5f, 0x71u);
     const float cell = static_cast<float>(size) / 8;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
@@ -123,10 +117,10 @@ Canvas veil(int size) {
     return c;
 }
 
-Canvas rock_texture(int size) {
-    Canvas c = make_canvas(size, size);
-    std::vector<float> height = fbm_field(size, 4, 6, 0.55f, 0x40cfu);
-    const std::vector<float> cracks = fbm_field(size, 8, 3, 0.5f, 0x3accu);
+Canvas rockTexture(int size) {
+    Canvas c = makeCanvas(size, size);
+    std::vector<float> height = fbmField(size, 4, 6, 0.55f, 0x40cfu);
+    const std::vector<float> cracks = fbmField(size, 8, 3, 0.5f, 0x3accu);
     for (float& h : height)
         h = 1 - std::fabs(2 * h - 1); // ridges where the noise crosses 0.5
     for (int y = 0; y < size; ++y)
@@ -146,13 +140,13 @@ Canvas rock_texture(int size) {
     return c;
 }
 
-Canvas floor_stripes(int size) {
-    Canvas c = make_canvas(size, size);
+Canvas floorStripes(int size) {
+    Canvas c = makeCanvas(size, size);
     const float period = static_cast<float>(size) / 8;
-    const float half_width = period * 0.14f;
+    const float halfWidth = period * 0.14f;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
-            const float d = std::fabs(std::fmod(centre(x), period) - period / 2) - half_width;
+            const float d = std::fabs(std::fmod(centre(x), period) - period / 2) - halfWidth;
             const float core = coverage(d);
             // The halo ends a few pixels out, so the gaps stay truly black.
             const float halo = 0.35f * smoothstep(6.0f, 0.0f, d);
@@ -160,5 +154,3 @@ Canvas floor_stripes(int size) {
         }
     return c;
 }
-
-} // namespace quorrin::pictures

@@ -5,27 +5,23 @@
 
 #include <cstdint>
 
-namespace quorrin::pictures {
-
 // Grey multi-octave value noise, full 0..1 range, tileable.
-Canvas noise_texture(int size, int base_period, int octaves, std::uint32_t seed);
+Canvas noiseTexture(int size, int basePeriod, int octaves, std::uint32_t seed);
 
 // White at the centre, falling smoothly to exactly black at the inscribed circle's rim.
-Canvas glow_sprite(int size);
+Canvas glowSprite(int size);
 
 // Four by four bevelled metal tiles with an embossed ring each: a cube's face.
-Canvas tile_pattern(int size);
+Canvas tilePattern(int size);
 
 // Dark interfering waves in deep blue and violet, for the credits.
-Canvas credits_backdrop(int size);
+Canvas creditsBackdrop(int size);
 
 // Almost black, with thin light lines and faint streaks: a veil over a scene.
 Canvas veil(int size);
 
 // Lit ridged noise in grey-brown: a rock face.
-Canvas rock_texture(int size);
+Canvas rockTexture(int size);
 
 // Bright vertical stripes on black with soft edges; tiles in both directions.
-Canvas floor_stripes(int size);
-
-} // namespace quorrin::pictures
+Canvas floorStripes(int size);

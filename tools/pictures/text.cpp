@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <stdexcept>
 
-namespace quorrin::pictures {
-
 struct Font {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
@@ -20,7 +18,7 @@ void FontCloser::operator()(Font* font) const {
     delete font;
 }
 
-FontPtr open_font(const std::string& path) {
+FontPtr openFont(const std::string& path) {
     FontPtr font(new Font);
     if (FT_Init_FreeType(&font->library) != 0)
         throw std::runtime_error("cannot start FreeType to read the font " + path);
@@ -30,15 +28,13 @@ FontPtr open_font(const std::string& path) {
     return font;
 }
 
-namespace {
-
-std::size_t index(int x, int y, int width) {
+static std::size_t index(int x, int y, int width) {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
            static_cast<std::size_t>(x);
 }
 
 // Copies the ink of a full-size scratch image into a tight box.
-Coverage crop_to_ink(const std::vector<float>& scratch, int width, int height) {
+static Coverage cropToInk(const std::vector<float>& scratch, int width, int height) {
     int x0 = width, y0 = height, x1 = -1, y1 = -1;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -59,19 +55,15 @@ Coverage crop_to_ink(const std::vector<float>& scratch, int width, int height) {
     return out;
 }
 
-} // namespace
-
-namespace {
-
-Coverage render_line(Font& font, std::string_view text, int pixel_size) {
+static Coverage renderLine(Font& font, std::string_view text, int pixelSize) {
     FT_Face face = font.face;
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixel_size)) != 0)
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize)) != 0)
         throw std::runtime_error("the caption font refuses the size it was asked for");
     // Generous room: no glyph of a Latin font reaches a full em beyond its advance.
-    const int margin = pixel_size;
-    const int width = static_cast<int>(text.size() + 2) * pixel_size + 2 * margin;
-    const int height = 3 * pixel_size;
-    const int baseline = 2 * pixel_size;
+    const int margin = pixelSize;
+    const int width = static_cast<int>(text.size() + 2) * pixelSize + 2 * margin;
+    const int height = 3 * pixelSize;
+    const int baseline = 2 * pixelSize;
     std::vector<float> scratch(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
                                0);
 
@@ -101,23 +93,21 @@ Coverage render_line(Font& font, std::string_view text, int pixel_size) {
         pen += slot->advance.x;
         previous = glyph;
     }
-    return crop_to_ink(scratch, width, height);
+    return cropToInk(scratch, width, height);
 }
 
-} // namespace
-
-Coverage render_text(Font& font, std::string_view text, int pixel_size) {
+Coverage renderText(Font& font, std::string_view text, int pixelSize) {
     std::vector<Coverage> lines;
     for (std::size_t from = 0;;) {
         const std::size_t to = std::min(text.find('\n', from), text.size());
-        lines.push_back(render_line(font, text.substr(from, to - from), pixel_size));
+        lines.push_back(renderLine(font, text.substr(from, to - from), pixelSize));
         if (to == text.size()) break;
         from = to + 1;
     }
     // Capitals have no descenders: a quarter of the size between lines reads as one block.
-    const int gap = pixel_size / 4;
+    const int gap = pixelSize / 4;
     Coverage out;
-    out.pixel_size = pixel_size;
+    out.pixelSize = pixelSize;
     for (const Coverage& line : lines) {
         out.width = std::max(out.width, line.width);
         out.height += line.height + (out.height > 0 ? gap : 0);
@@ -135,23 +125,23 @@ Coverage render_text(Font& font, std::string_view text, int pixel_size) {
     return out;
 }
 
-Coverage fit_text(Font& font, std::string_view text, int max_width, int max_height) {
+Coverage fitText(Font& font, std::string_view text, int maxWidth, int maxHeight) {
     // Ink grows almost exactly in proportion to the size: one measurement gives a close
     // guess, and a few steps down absorb the rounding of hinting.
     const int probe = 100;
-    const Coverage measured = render_text(font, text, probe);
+    const Coverage measured = renderText(font, text, probe);
     if (measured.width == 0) return measured;
-    const double scale = std::min(static_cast<double>(max_width) / measured.width,
-                                  static_cast<double>(max_height) / measured.height);
+    const double scale = std::min(static_cast<double>(maxWidth) / measured.width,
+                                  static_cast<double>(maxHeight) / measured.height);
     int size = std::max(4, static_cast<int>(probe * scale) + 1);
     for (;; --size) {
-        Coverage c = render_text(font, text, size);
-        if ((c.width <= max_width && c.height <= max_height) || size == 4) return c;
+        Coverage c = renderText(font, text, size);
+        if ((c.width <= maxWidth && c.height <= maxHeight) || size == 4) return c;
     }
 }
 
-void draw_text(Canvas& canvas, const Coverage& text, int x0, int y0, const TextPaint& paint) {
-    const int r = paint.glow_radius;
+void drawText(Canvas& canvas, const Coverage& text, int x0, int y0, const TextPaint& paint) {
+    const int r = paint.glowRadius;
     if (r > 0) {
         // Blurred copy of the coverage (box filter, twice, for a softer falloff).
         const int w = text.width + 4 * r, h = text.height + 4 * r;
@@ -181,7 +171,7 @@ void draw_text(Canvas& canvas, const Coverage& text, int x0, int y0, const TextP
             for (int x = 0; x < w; ++x) {
                 const int cx = x0 + x - 2 * r, cy = y0 + y - 2 * r;
                 if (cx < 0 || cy < 0 || cx >= canvas.width || cy >= canvas.height) continue;
-                add_light(canvas, cx, cy, paint.glow, halo[index(x, y, w)]);
+                addLight(canvas, cx, cy, paint.glow, halo[index(x, y, w)]);
             }
     }
     for (int y = 0; y < text.height; ++y) {
@@ -197,5 +187,3 @@ void draw_text(Canvas& canvas, const Coverage& text, int x0, int y0, const TextP
         }
     }
 }
-
-} // namespace quorrin::pictures
