@@ -1,6 +1,7 @@
 // The running page: its end at 80 s and on Esc, the viewer's keys and the music they move,
 // and the site's own limits (its size, nothing fetched from elsewhere). The show's clock is
-// stepped (#step=MS) or stands still (#step=0), so every moment is known.
+// stepped (#step=MS) or stands still (#step=0), so every moment is known; the last cases run
+// on the real clock, the audio's: picture and music in step, and a hidden tab.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -97,6 +98,75 @@ async function afterKey(page, key, landsMs) {
     check(!pausedState.playing && resumed.starts.join() === '20000,20000',
           `Space pauses and resumes the music at 20 s: ${resumed.starts}`);
     await spaced.close();
+
+    // The music's commands are a contract by name: the player has every verb the program
+    // sends, and nothing the program cannot send.
+    const contract = await openPage(browser, base, '#t=1000&step=0&paused', requests);
+    const verbs = await contract.evaluate(() => ({
+        sent: Module.ccall('pageMusicVerbNames', 'string', [], []).split(' ').sort(),
+        taken: Object.keys(Module.music.commands).filter((name) =>
+            typeof Module.music.commands[name] === 'function').sort(),
+    }));
+    check(verbs.sent.length === 7 && verbs.sent.join() === verbs.taken.join(),
+          `the music's verbs: sent ${verbs.sent.join(' ')}; taken ${verbs.taken.join(' ')}`);
+    await contract.close();
+
+    // On the real clock, each frame's moment is where the music is when the frame reads
+    // the clock, within a frame (17 ms) either way (the audio clock moves in steps of its
+    // own, even between two readings in one task), over five seconds and after a jump.
+    const timed = await openPage(browser, base, '#t=20000', requests);
+    await timed.evaluate(() => {
+        const read = Module.showClock.ms.bind(Module.showClock);
+        Module.showClock.ms = () => {
+            Module.musicAtClockRead = Module.music.position();
+            return read();
+        };
+    });
+    const lagsOver = (ms) => timed.evaluate((wait) => new Promise((done) => {
+        const lags = [];
+        const canvas = document.getElementById('canvas');
+        const observer = new MutationObserver(() => {
+            if (Module.music.source !== null)
+                lags.push(Module.musicAtClockRead * 1000 - Number(canvas.dataset.showMs));
+        });
+        observer.observe(canvas, {attributes: true, attributeFilter: ['data-show-ms']});
+        setTimeout(() => {
+            observer.disconnect();
+            done(lags);
+        }, wait);
+    }), ms);
+    const lagText = (lags) => `${lags.length} frames, lags ${Math.min(...lags).toFixed(1)} to ` +
+                              `${Math.max(...lags).toFixed(1)} ms`;
+    const inStep = (lags) => lags.length >= 10 && lags.every((lag) => Math.abs(lag) <= 17);
+    const running = await lagsOver(5000);
+    check(inStep(running), `on the real clock, picture and music in step: ${lagText(running)}`);
+    const beforeJump = (await state(timed)).showMs;
+    await timed.keyboard.press('ArrowRight');
+    await timed.waitForFunction(() => Module.music.starts.length >= 2, {timeout: 10000})
+        .catch(() => {});
+    const jumped = await lagsOver(3000);
+    const landed = await timed.evaluate(() => Math.round(Module.music.starts.at(-1) * 1000));
+    check(inStep(jumped) && landed >= beforeJump + 5000 && landed < beforeJump + 5500,
+          `after a jump to ${landed} ms, still in step: ${lagText(jumped)}`);
+    await timed.close();
+
+    // A hidden tab draws nothing, yet the show still ends at 80 s, its music with it.
+    const hidden = await openPage(browser, base, '#t=77000', requests);
+    const framesWhenHidden = await hidden.evaluate(() => {
+        Object.defineProperty(document, 'hidden', {configurable: true, get: () => true});
+        Object.defineProperty(document, 'visibilityState', {configurable: true, get: () => 'hidden'});
+        document.dispatchEvent(new Event('visibilitychange'));
+        return Number(document.getElementById('canvas').dataset.frames);
+    });
+    await new Promise((done) => setTimeout(done, 1000));
+    const hiddenFrames = (await state(hidden)).frames - framesWhenHidden;
+    const endedHidden = await hidden.waitForFunction(() => document.body.dataset.state === 'ended',
+                                                     {timeout: 20000}).then(() => true, () => false);
+    const afterHidden = await state(hidden);
+    check(hiddenFrames <= 1 && endedHidden && !afterHidden.playing,
+          `a hidden tab: ${hiddenFrames} frames drawn in a second, ` +
+          `${endedHidden ? 'ended' : 'not ended'} at 80 s, music ${afterHidden.playing ? 'on' : 'off'}`);
+    await hidden.close();
 
     // A file the site cannot deliver is said in words, not left a blank page.
     const broken = await browser.newPage();
