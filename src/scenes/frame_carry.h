@@ -6,9 +6,11 @@
 #include <GL/gl.h>
 
 extern float carriedClearGrey;  // black at start-up
-extern bool carriedLightPlaced; // light 0 given scene 4's last position; false: GL's default
+extern bool carriedLightPlaced; // light 0 given a scene's position; false: GL's default
 
 // Back to start-up: black, and light 0 at GL's default position.
 void resetCarriedGlState();
+// A scene gave light 0 this position (as scene 4 does), for the frames after it.
+void carryLightPosition(const GLfloat position[4]);
 // Light 0's position as the carried values say, to be given under the identity modelview.
 const GLfloat* carriedLightPosition();

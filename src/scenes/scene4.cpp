@@ -79,7 +79,7 @@ static void boxStructure(float towerTiltX, float towerTurnY, float sceneTime) {
 
 void stepScene4(float) {
     carriedClearGrey = scene4ClearGrey;
-    carriedLightPlaced = true;
+    carryLightPosition(secondLightPos);
 }
 
 void drawScene4(float sceneTime) {

@@ -21,7 +21,10 @@
 static std::string findOutput(const CaptureOptions& options, OutputTarget& target,
                               std::string& ffmpegPath) {
     if (options.mode == CaptureMode::bench) return {};
-    if (options.mode == CaptureMode::png) return resolveOutputFolder(options.target, target);
+    if (options.mode == CaptureMode::png) {
+        const std::string error = resolveOutputFolder(options.target, target);
+        return error.empty() ? checkFolderWritable(target) : error;
+    }
     if (std::string error = resolveOutputTarget(options.target, target); !error.empty())
         return error;
     if (target.kind == TargetKind::folder)

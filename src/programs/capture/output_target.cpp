@@ -1,7 +1,5 @@
 #include "programs/capture/output_target.h"
 
-#include "programs/capture/output_files.h"
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -141,7 +139,7 @@ std::string resolveOutputFolder(const std::string& given, OutputTarget& folder) 
         if (error.empty() && folder.kind != TargetKind::folder)
             error = "cannot make a folder at " + folder.shown;
     }
-    return error.empty() ? checkFolderWritable(folder) : error;
+    return error;
 }
 
 OutputTarget fileInFolder(const OutputTarget& folder, const std::string& name) {

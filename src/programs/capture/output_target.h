@@ -28,8 +28,8 @@ struct OutputTarget {
 // folder...).
 std::string resolveOutputTarget(const std::string& given, OutputTarget& target);
 
-// For --png: makes the folder and any missing parents, resolves it, and checks that a file
-// can be created in it. Empty result on success.
+// For --png: makes the folder and any missing parents and resolves it (whether a file can
+// be created in it is output_files.h's checkFolderWritable). Empty result on success.
 std::string resolveOutputFolder(const std::string& given, OutputTarget& folder);
 
 // A file of this name in a folder target.
