@@ -1,8 +1,10 @@
 // The music commands as the show sends them, and what else a caller might send.
 #include "platform/music_command.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
 static MusicCommand parse(const std::string& text) {
@@ -53,4 +55,24 @@ TEST(MusicCommand, ReadsNoFurtherThanTheBufferWithoutATerminator) {
     EXPECT_EQ(command.file, "abcdefghijk");
     const std::string longName = "Play " + std::string(200, 'x');
     EXPECT_EQ(parseMusicCommand(longName.c_str(), 64).file, std::string(59, 'x'));
+}
+
+// A device that is not C++ takes each command by its verb's name: every verb has one name of
+// its own, the list names them all, and only the opened track's commands are for a device.
+TEST(MusicCommand, EachVerbHasANameOfItsOwnAndOnlyTheOpenTrackIsCommanded) {
+    const std::string names = musicVerbNames();
+    std::set<std::string> seen;
+    for (const MusicVerb verb : {MusicVerb::open, MusicVerb::play, MusicVerb::playFrom,
+                                 MusicVerb::pause, MusicVerb::stop, MusicVerb::seekToStart,
+                                 MusicVerb::close}) {
+        const std::string name = musicVerbName(verb);
+        EXPECT_TRUE(seen.insert(name).second) << name;
+        EXPECT_NE((" " + names + " ").find(" " + name + " "), std::string::npos) << name;
+    }
+    EXPECT_EQ(std::string(musicVerbName(MusicVerb::invalid)), "");
+    EXPECT_EQ(std::count(names.begin(), names.end(), ' '), 6);
+    EXPECT_TRUE(isForOpenTrack(parse("Play a.wav"), "a.wav"));
+    EXPECT_FALSE(isForOpenTrack(parse("Play b.wav"), "a.wav"));
+    EXPECT_FALSE(isForOpenTrack(parse("Play a.wav"), ""));
+    EXPECT_FALSE(isForOpenTrack(parse("Rewind a.wav"), "a.wav"));
 }
