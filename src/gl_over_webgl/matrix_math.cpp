@@ -83,7 +83,8 @@ void rotate(Matrix4& matrix, float angleDegrees, float x, float y, float z) {
     matrix = multiply(matrix, rotation(angleDegrees, x, y, z));
 }
 
-Matrix4 orthographic(float left, float right, float bottom, float top, float zNear, float zFar) {
+static Matrix4 orthographic(float left, float right, float bottom, float top, float zNear,
+                            float zFar) {
     Matrix4 o = identityMatrix;
     o.m[0] = 2.0f / (right - left);
     o.m[5] = 2.0f / (top - bottom);
@@ -92,6 +93,13 @@ Matrix4 orthographic(float left, float right, float bottom, float top, float zNe
     o.m[13] = -(top + bottom) / (top - bottom);
     o.m[14] = -(zFar + zNear) / (zFar - zNear);
     return o;
+}
+
+void ortho(Matrix4& matrix, double left, double right, double bottom, double top, double zNear,
+           double zFar) {
+    matrix = multiply(matrix, orthographic(static_cast<float>(left), static_cast<float>(right),
+                                           static_cast<float>(bottom), static_cast<float>(top),
+                                           static_cast<float>(zNear), static_cast<float>(zFar)));
 }
 
 Vec4 transformPoint(const Matrix4& matrix, float x, float y, float z) {

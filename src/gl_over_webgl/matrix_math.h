@@ -20,7 +20,10 @@ Matrix4 multiply(const Matrix4& a, const Matrix4& b);
 void translate(Matrix4& matrix, float x, float y, float z);
 void scale(Matrix4& matrix, float x, float y, float z);
 void rotate(Matrix4& matrix, float angleDegrees, float x, float y, float z);
-Matrix4 orthographic(float left, float right, float bottom, float top, float zNear, float zFar);
+// matrix * the orthographic projection of the six planes, taken in single precision first as
+// Mesa takes them.
+void ortho(Matrix4& matrix, double left, double right, double bottom, double top, double zNear,
+           double zFar);
 
 // matrix * (x, y, z, 1).
 Vec4 transformPoint(const Matrix4& matrix, float x, float y, float z);

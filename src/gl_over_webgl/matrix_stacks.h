@@ -4,6 +4,5 @@
 
 const Matrix4& modelviewMatrix();
 const Matrix4& projectionMatrix();
-// The matrix selected by glMatrixMode times m, or times a translation.
-void multiplyCurrentMatrix(const Matrix4& m);
-void translateCurrentMatrix(float x, float y, float z);
+// The top of the stack selected by glMatrixMode.
+Matrix4& currentMatrix();

@@ -1,6 +1,7 @@
 #include "primitives.h"
 
 #include "line_quads.h"
+#include "quad_split.h"
 #include "webgl_backend.h"
 
 #include <GL/gl.h>
@@ -34,6 +35,11 @@ static DrawVertex drawVertex(const ShadedVertex& v) {
 
 static void triangle(std::size_t a, std::size_t b, std::size_t c) {
     addTriangle(drawVertex(vertices[a]), drawVertex(vertices[b]), drawVertex(vertices[c]));
+}
+
+static void triangles(const QuadTriangles& split) {
+    for (const TriangleCorners& t : split)
+        triangle(t[0], t[1], t[2]);
 }
 
 static ShadedVertex interpolate(const ShadedVertex& a, const ShadedVertex& b, float t) {
@@ -128,19 +134,13 @@ void endAssembly() {
             else
                 triangle(i + 1, i, i + 2);
         break;
-    // A quad a b c d is split along a-c; a quad strip's quad a b d c (vertices a b c d in
-    // the strip) along a-d.
     case GL_QUADS:
-        for (std::size_t i = 0; i + 3 < n; i += 4) {
-            triangle(i, i + 1, i + 2);
-            triangle(i, i + 2, i + 3);
-        }
+        for (std::size_t quad = 0; quad < quadCount(n); ++quad)
+            triangles(quadTriangles(quad));
         break;
     case GL_QUAD_STRIP:
-        for (std::size_t i = 3; i < n; i += 2) {
-            triangle(i - 3, i - 2, i);
-            triangle(i - 1, i - 3, i);
-        }
+        for (std::size_t quad = 0; quad < stripQuadCount(n); ++quad)
+            triangles(stripQuadTriangles(quad));
         break;
     case GL_LINES:
         for (std::size_t i = 0; i + 1 < n; i += 2)

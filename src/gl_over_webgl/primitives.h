@@ -1,6 +1,6 @@
 // One primitive (glBegin to glEnd) from shaded vertices to the triangles WebGL fills: quads
-// and quad strips split along the diagonals Mesa splits them along, lines clipped to the
-// view volume and turned into quads (line_quads.h).
+// and quad strips split along the diagonals Mesa splits them along (quad_split.h), lines
+// clipped to the view volume and turned into quads (line_quads.h).
 #pragma once
 #include "vertex_stage.h"
 

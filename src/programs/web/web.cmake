@@ -61,13 +61,19 @@ set(QUORRIN_PAGE_LINK_OPTIONS -sINVOKE_RUN=0 "-sEXPORTED_RUNTIME_METHODS=['callM
 
 # The GL 1.x layer over WebGL2: a library of its own, with its own include root, so it
 # cannot reach the show; the GL and GLU header stand-ins in its include/ come before
-# emscripten's own.
+# emscripten's own. Its pure math is a library of its own as well, the one the native tests
+# build.
+include(${CMAKE_SOURCE_DIR}/src/gl_over_webgl/math_sources.cmake)
+add_library(quorrin_gl_over_webgl_math STATIC ${QUORRIN_GL_OVER_WEBGL_MATH_SOURCES})
+target_compile_options(quorrin_gl_over_webgl_math PUBLIC -fexceptions)
 file(GLOB QUORRIN_GL_OVER_WEBGL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/gl_over_webgl/*.cpp)
+list(REMOVE_ITEM QUORRIN_GL_OVER_WEBGL_SOURCES ${QUORRIN_GL_OVER_WEBGL_MATH_SOURCES})
 add_library(quorrin_gl_over_webgl STATIC ${QUORRIN_GL_OVER_WEBGL_SOURCES})
 target_include_directories(quorrin_gl_over_webgl BEFORE
     PUBLIC ${CMAKE_SOURCE_DIR}/src/gl_over_webgl/include
     PRIVATE ${CMAKE_SOURCE_DIR}/src/gl_over_webgl ${CMAKE_SOURCE_DIR}/src/glut/include)
 target_compile_options(quorrin_gl_over_webgl PUBLIC -fexceptions)
+target_link_libraries(quorrin_gl_over_webgl PRIVATE quorrin_gl_over_webgl_math)
 # GLUT in the page: emscripten's own, what it lacks, and the shapes.
 add_library(quorrin_glut_web STATIC ${CMAKE_SOURCE_DIR}/src/glut/shapes.cpp
                                     ${CMAKE_SOURCE_DIR}/src/glut/glut_web.cpp)
