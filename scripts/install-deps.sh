@@ -6,24 +6,26 @@
 #             what checks the packages (dpkg-shlibdeps needs file; lintian and
 #             desktop-file-validate check the .deb), and node with npm and headless
 #             Chromium for the browser version's tests
-#   web       emscripten to build the browser version, ffmpeg to compress its soundtrack,
-#             python3's web server to serve it
+#   web       emscripten to build the browser version; what the build group has, for the
+#             native build of the data tools and the capture it runs on the build machine;
+#             a virtual X server for the capture, which draws the page's poster; ffmpeg to
+#             compress its soundtrack and make the poster a JPEG; python3's web server
 # With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(build headless test web)
+native=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
+        libsdl2-dev libfreetype-dev fonts-dejavu-core libpng-dev)
 packages=()
 for group in "${groups[@]}"; do
     case "$group" in
-        build) packages+=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev
-                          libgl1-mesa-dri libsdl2-dev libfreetype-dev fonts-dejavu-core
-                          libpng-dev) ;;
+        build) packages+=("${native[@]}") ;;
         headless) packages+=(xvfb xauth ffmpeg) ;;
         test) packages+=(git googletest libgtest-dev x11-utils xdotool clang libclang-rt-14-dev
                          dpkg-dev file lintian desktop-file-utils nodejs
                          chromium-headless-shell) ;;
-        web) packages+=(emscripten ffmpeg python3) ;;
+        web) packages+=(emscripten "${native[@]}" xvfb xauth ffmpeg python3) ;;
         *) echo "usage: $0 [build|headless|test|web]..." >&2; exit 2 ;;
     esac
 done

@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 struct TextureObject {
-    unsigned webgl = 0; // made with the first image
+    unsigned webgl = 0; // the backend's texture, made with the first image
     bool hasImage = false;
     GLint minFilter = GL_NEAREST_MIPMAP_LINEAR; // GL's defaults
     GLint magFilter = GL_LINEAR;
@@ -98,6 +98,7 @@ void glTexImage2D(GLenum target, GLint level, GLint internalformat, GLsizei widt
         object.webgl = makeTexture();
         setTextureFilters(object.webgl, object.minFilter, object.magFilter);
     }
-    uploadRgbTexture(object.webgl, width, height, pixels, unpackAlignment);
-    object.hasImage = width > 0 && height > 0;
+    const bool kept = uploadRgbTexture(object.webgl, width, height, pixels, unpackAlignment);
+    if (!kept) recordGlError(GL_OUT_OF_MEMORY);
+    object.hasImage = kept && width > 0 && height > 0;
 }

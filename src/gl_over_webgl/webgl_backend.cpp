@@ -1,6 +1,11 @@
 #include "webgl_backend.h"
 
 #include <cstdio>
+#include <cstring>
+#include <emscripten/em_js.h>
+#include <emscripten/html5.h>
+#include <new>
+#include <unordered_map>
 #include <vector>
 #include <webgl/webgl1.h>
 #include <webgl/webgl2.h>
@@ -49,6 +54,43 @@ static FragmentState pendingState;
 static FragmentState appliedState;
 static bool stateApplied; // false until appliedState has been set on WebGL once
 
+// What the layer keeps of each texture it hands out, to make it again after a lost context.
+// A lost context takes every WebGL object with it, images included, and WebGL cannot be
+// asked for them back; a program uploads its pictures once, at start-up (the show's 29, and
+// never again), and the layer knows nothing of where they came from. So it keeps its own
+// copy of every image: the bytes it was given, rows packed tight (for the show, 5.7 MiB).
+struct KeptTexture {
+    GLuint webgl = 0; // 0 while the context is lost
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+    int minFilter = GL_NEAREST_MIPMAP_LINEAR, magFilter = GL_LINEAR; // GL's defaults
+};
+static std::unordered_map<unsigned, KeptTexture> keptTextures; // by the handle given out
+static unsigned nextTextureHandle = 1;
+
+// GLUT draws on the page's canvas, Module.canvas, which the pages give emscripten's usual id;
+// the html5 API finds its targets by selector.
+static constexpr const char* canvasSelector = "#canvas";
+static bool watchingContext;
+// From the canvas's webglcontextlost until everything is made again on webglcontextrestored.
+static bool contextLost;
+
+// The page learns of the loss, and of the picture's return, from events on the canvas.
+EM_JS(void, tellCanvas, (const char* selector, const char* type), {
+    document.querySelector(UTF8ToString(selector)).dispatchEvent(new Event(UTF8ToString(type)));
+});
+
+static void watchContext();
+
+// Whether WebGL may be called. A lost context says so a moment before its event comes, and
+// an object asked for then comes back null (emscripten's wrappers throw on some); nothing
+// is drawn or made until the context is back and the layer has made its objects again.
+static bool webglReady() {
+    if (!watchingContext) watchContext();
+    return !contextLost &&
+           !emscripten_is_webgl_context_lost(emscripten_webgl_get_current_context());
+}
+
 static GLuint compileShader(GLenum type, const char* source) {
     const GLuint shader = emscripten_glCreateShader(type);
     emscripten_glShaderSource(shader, 1, &source, nullptr);
@@ -66,9 +108,14 @@ static GLuint compileShader(GLenum type, const char* source) {
 static void makeProgram() {
     if (program != 0) return;
     program = emscripten_glCreateProgram();
-    emscripten_glAttachShader(program, compileShader(GL_VERTEX_SHADER, vertexShaderSource));
-    emscripten_glAttachShader(program, compileShader(GL_FRAGMENT_SHADER, fragmentShaderSource));
+    const GLuint vertexShader = compileShader(GL_VERTEX_SHADER, vertexShaderSource);
+    const GLuint fragmentShader = compileShader(GL_FRAGMENT_SHADER, fragmentShaderSource);
+    emscripten_glAttachShader(program, vertexShader);
+    emscripten_glAttachShader(program, fragmentShader);
     emscripten_glLinkProgram(program);
+    // The program keeps them; only the program's name is left to give back.
+    emscripten_glDeleteShader(vertexShader);
+    emscripten_glDeleteShader(fragmentShader);
     emscripten_glUseProgram(program);
     emscripten_glUniform1i(emscripten_glGetUniformLocation(program, "image"), 0);
     texturedLocation = emscripten_glGetUniformLocation(program, "textured");
@@ -98,6 +145,11 @@ static void setCapability(GLenum capability, bool on) {
         emscripten_glDisable(capability);
 }
 
+static GLuint webglTexture(unsigned handle) {
+    const auto found = keptTextures.find(handle);
+    return found != keptTextures.end() ? found->second.webgl : 0;
+}
+
 static void applyState(const FragmentState& s) {
     const FragmentState& a = appliedState;
     const bool all = !stateApplied;
@@ -114,7 +166,7 @@ static void applyState(const FragmentState& s) {
         s.viewport[2] != a.viewport[2] || s.viewport[3] != a.viewport[3])
         emscripten_glViewport(s.viewport[0], s.viewport[1], s.viewport[2], s.viewport[3]);
     if (all || s.texture != a.texture) {
-        emscripten_glBindTexture(GL_TEXTURE_2D, s.texture);
+        emscripten_glBindTexture(GL_TEXTURE_2D, webglTexture(s.texture));
         emscripten_glUniform1i(texturedLocation, s.texture != 0 ? 1 : 0);
     }
     appliedState = s;
@@ -128,6 +180,10 @@ static void bindTarget() {
 
 void flushTriangles() {
     if (pending.empty()) return;
+    if (!webglReady()) {
+        pending.clear();
+        return;
+    }
     makeProgram();
     bindTarget();
     applyState(pendingState);
@@ -140,6 +196,7 @@ void flushTriangles() {
 
 void finishTarget() {
     flushTriangles();
+    if (!webglReady()) return;
     // Reading a pixel back waits for every draw before it, which WebGL's finish need not.
     unsigned char pixel[4];
     bindTarget();
@@ -161,6 +218,7 @@ void addTriangle(const DrawVertex& a, const DrawVertex& b, const DrawVertex& c) 
 void clearTarget(bool colour, bool depth, const float clearColour[4], bool scissorTest,
                  const int scissor[4]) {
     flushTriangles();
+    if (!webglReady()) return;
     makeProgram();
     bindTarget();
     FragmentState state = appliedState;
@@ -172,20 +230,18 @@ void clearTarget(bool colour, bool depth, const float clearColour[4], bool sciss
     emscripten_glClear((colour ? GL_COLOR_BUFFER_BIT : 0u) | (depth ? GL_DEPTH_BUFFER_BIT : 0u));
 }
 
-void setTargetSize(int width, int height) {
-    if (targetFramebuffer != 0 && width == targetWidth && height == targetHeight) return;
-    flushTriangles();
+// At targetWidth x targetHeight.
+static void makeTarget() {
     if (targetFramebuffer == 0) {
         emscripten_glGenFramebuffers(1, &targetFramebuffer);
         emscripten_glGenRenderbuffers(1, &targetColour);
         emscripten_glGenRenderbuffers(1, &targetDepth);
     }
-    targetWidth = width;
-    targetHeight = height;
     emscripten_glBindRenderbuffer(GL_RENDERBUFFER, targetColour);
-    emscripten_glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
+    emscripten_glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, targetWidth, targetHeight);
     emscripten_glBindRenderbuffer(GL_RENDERBUFFER, targetDepth);
-    emscripten_glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
+    emscripten_glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, targetWidth,
+                                     targetHeight);
     emscripten_glBindFramebuffer(GL_FRAMEBUFFER, targetFramebuffer);
     emscripten_glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
                                          targetColour);
@@ -193,8 +249,18 @@ void setTargetSize(int width, int height) {
                                          targetDepth);
 }
 
+// While the context is lost only the size is kept; the target is made at it on the return.
+void setTargetSize(int width, int height) {
+    if (targetFramebuffer != 0 && width == targetWidth && height == targetHeight) return;
+    flushTriangles();
+    targetWidth = width;
+    targetHeight = height;
+    if (webglReady()) makeTarget();
+}
+
 void presentTarget(int x, int y) {
     flushTriangles();
+    if (!webglReady()) return;
     makeProgram();
     bindTarget();
     emscripten_glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
@@ -207,49 +273,141 @@ void presentTarget(int x, int y) {
     setCapability(GL_SCISSOR_TEST, appliedState.scissorTest);
 }
 
-unsigned makeTexture() {
-    GLuint texture = 0;
-    emscripten_glGenTextures(1, &texture);
-    return texture;
-}
-
-void deleteTexture(unsigned texture) {
-    flushTriangles();
-    const GLuint name = texture;
-    emscripten_glDeleteTextures(1, &name);
-    if (appliedState.texture == texture) stateApplied = false;
-}
-
 // Textures are changed on unit 0 outside any batch; the batch's own binding is put back.
-static void withTextureBound(unsigned texture, auto change) {
+static void withTextureBound(GLuint texture, auto change) {
     flushTriangles();
     makeProgram();
     emscripten_glBindTexture(GL_TEXTURE_2D, texture);
     change();
-    emscripten_glBindTexture(GL_TEXTURE_2D, appliedState.texture);
+    emscripten_glBindTexture(GL_TEXTURE_2D, webglTexture(appliedState.texture));
 }
 
-void uploadRgbTexture(unsigned texture, int width, int height, const void* rows, int alignment) {
-    withTextureBound(texture, [&] {
-        emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-        emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB,
-                                GL_UNSIGNED_BYTE, rows);
+static void sendImage(const KeptTexture& kept) {
+    emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, kept.width, kept.height, 0, GL_RGB,
+                            GL_UNSIGNED_BYTE, kept.rgb.empty() ? nullptr : kept.rgb.data());
+}
+
+// The WebGL texture of a kept one, with its filters and its image if it has one.
+static void makeWebglTexture(KeptTexture& kept) {
+    emscripten_glGenTextures(1, &kept.webgl);
+    withTextureBound(kept.webgl, [&] {
+        emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, kept.minFilter);
+        emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, kept.magFilter);
+        if (kept.width > 0 && kept.height > 0) sendImage(kept);
     });
 }
 
+unsigned makeTexture() {
+    const unsigned handle = nextTextureHandle++;
+    KeptTexture& kept = keptTextures[handle];
+    if (webglReady()) makeWebglTexture(kept);
+    return handle;
+}
+
+void deleteTexture(unsigned texture) {
+    flushTriangles();
+    const auto found = keptTextures.find(texture);
+    if (found == keptTextures.end()) return;
+    // Also on a lost context, which deletes nothing and says nothing: emscripten's name goes.
+    emscripten_glDeleteTextures(1, &found->second.webgl);
+    keptTextures.erase(found);
+    if (appliedState.texture == texture) stateApplied = false;
+}
+
+bool uploadRgbTexture(unsigned texture, int width, int height, const void* rows, int alignment) {
+    KeptTexture& kept = keptTextures[texture];
+    const std::size_t rowBytes = width > 0 && height > 0 ? std::size_t(width) * 3 : 0;
+    const std::size_t stride = (rowBytes + alignment - 1) / alignment * alignment;
+    try {
+        kept.rgb.assign(rowBytes * (rowBytes > 0 ? height : 0), 0);
+        kept.rgb.shrink_to_fit();
+    } catch (const std::bad_alloc&) {
+        kept.rgb = {};
+        kept.width = kept.height = 0;
+        return false;
+    }
+    if (rows != nullptr)
+        for (std::size_t row = 0; rowBytes > 0 && row < std::size_t(height); ++row)
+            std::memcpy(kept.rgb.data() + row * rowBytes,
+                        static_cast<const unsigned char*>(rows) + row * stride, rowBytes);
+    kept.width = width;
+    kept.height = height;
+    if (!webglReady()) return true;
+    if (kept.webgl == 0)
+        makeWebglTexture(kept);
+    else
+        withTextureBound(kept.webgl, [&] { sendImage(kept); });
+    return true;
+}
+
 void setTextureFilters(unsigned texture, int minFilter, int magFilter) {
-    withTextureBound(texture, [&] {
+    KeptTexture& kept = keptTextures[texture];
+    kept.minFilter = minFilter;
+    kept.magFilter = magFilter;
+    if (!webglReady() || kept.webgl == 0) return;
+    withTextureBound(kept.webgl, [&] {
         emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
         emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
     });
 }
 
+// Kept from the first answer: a lost context has none to give.
 int largestTextureSide() {
-    GLint side = 0;
-    emscripten_glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    static GLint side = 0;
+    if (side == 0 && webglReady()) emscripten_glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
     return side;
 }
 
 unsigned takeWebglError() {
     return emscripten_glGetError();
+}
+
+// WebGL's objects die with the context. Deleting them on a lost context does nothing in
+// WebGL and records no error, but gives emscripten's names back.
+static void forgetWebglObjects() {
+    pending.clear();
+    stateApplied = false;
+    if (program != 0) {
+        emscripten_glDeleteProgram(program);
+        emscripten_glDeleteVertexArrays(1, &vertexArray);
+        emscripten_glDeleteBuffers(1, &vertexBuffer);
+    }
+    if (targetFramebuffer != 0) {
+        emscripten_glDeleteFramebuffers(1, &targetFramebuffer);
+        emscripten_glDeleteRenderbuffers(1, &targetColour);
+        emscripten_glDeleteRenderbuffers(1, &targetDepth);
+    }
+    program = vertexArray = vertexBuffer = targetFramebuffer = targetColour = targetDepth = 0;
+    for (auto& [handle, kept] : keptTextures) {
+        emscripten_glDeleteTextures(1, &kept.webgl);
+        kept.webgl = 0;
+    }
+}
+
+static EM_BOOL contextLostNow(int, const void*, void*) {
+    contextLost = true;
+    forgetWebglObjects();
+    tellCanvas(canvasSelector, "quorrin-gl-lost");
+    return EM_TRUE; // html5 then prevents the default, which is never to give it back
+}
+
+// Everything as it was before the loss, so the next frame draws as it would have.
+static EM_BOOL contextBack(int, const void*, void*) {
+    contextLost = false;
+    if (!webglReady()) return EM_TRUE; // lost again already: its own event follows
+    makeProgram();
+    if (targetWidth > 0) makeTarget();
+    for (auto& [handle, kept] : keptTextures)
+        makeWebglTexture(kept);
+    tellCanvas(canvasSelector, "quorrin-gl-restored");
+    return EM_TRUE;
+}
+
+// From the first call made with a context: before GLUT has made one there is nothing to lose.
+static void watchContext() {
+    if (emscripten_webgl_get_current_context() == 0) return;
+    watchingContext = true;
+    emscripten_set_webglcontextlost_callback(canvasSelector, nullptr, EM_FALSE, contextLostNow);
+    emscripten_set_webglcontextrestored_callback(canvasSelector, nullptr, EM_FALSE, contextBack);
 }

@@ -3,6 +3,12 @@
 // of the frame's own size) with one small shader program, batching triangles that share
 // their fragment state, and puts the target on the canvas. No GL header is included here, so the
 // layer's own glXxx functions and WebGL's never meet in one file.
+//
+// It also outlives a lost WebGL context: while the canvas's context is lost nothing is drawn
+// or made, and once it is restored the backend makes again everything it had made (the
+// program, the buffers, the target at its size, every texture with its image and filters)
+// before the next frame. The canvas hears of both through the events quorrin-gl-lost and
+// quorrin-gl-restored. Above this file a lost context shows only as WebGL's errors.
 #pragma once
 #include <cstddef>
 
@@ -22,7 +28,7 @@ struct FragmentState {
     bool scissorTest = false;
     int scissor[4] = {0, 0, 0, 0};
     int viewport[4] = {0, 0, 0, 0};
-    unsigned texture = 0; // a WebGL texture, or 0 for untextured
+    unsigned texture = 0; // from makeTexture, or 0 for untextured
     bool operator==(const FragmentState&) const = default;
 };
 
@@ -44,10 +50,12 @@ void setTargetSize(int width, int height);
 // Copies the target one to one into the canvas at (x, y), the rest of the canvas black.
 void presentTarget(int x, int y);
 
+// Textures by handles of the backend's own, which stay the same over a lost context.
 unsigned makeTexture();
 void deleteTexture(unsigned texture);
-// rows: tightly packed or aligned to `alignment` bytes, as GL_UNPACK_ALIGNMENT says.
-void uploadRgbTexture(unsigned texture, int width, int height, const void* rows, int alignment);
+// rows: tightly packed or aligned to `alignment` bytes, as GL_UNPACK_ALIGNMENT says. The
+// image is kept, to be sent again after a lost context; false when there is no memory for it.
+bool uploadRgbTexture(unsigned texture, int width, int height, const void* rows, int alignment);
 void setTextureFilters(unsigned texture, int minFilter, int magFilter);
 
 int largestTextureSide();

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The browser build's tests: the GL layer's own cases and the show's frames, each against the
 # native GL (Mesa under a virtual X server); the running page (its end, keys and music, size
-# and requests); and the site's zip, which holds the site and nothing else. Needs the browser
-# build (scripts/web.sh --build) and, from the release build with its tests (build/, as
-# scripts/test.sh makes it), the capture tool and the layer cases' native half. puppeteer-core
-# comes from the npm registry at the version in package-lock.json; it drives Debian's
-# headless Chromium and downloads no browser.
+# and requests); a lost WebGL context that comes back; and the site's zip, which holds the
+# site and nothing else. Needs the browser build (scripts/web.sh --build) and, from the
+# release build with its tests (build/, as scripts/test.sh makes it), the capture tool and
+# the layer cases' native half. puppeteer-core comes from the npm registry at the version in
+# package-lock.json; it drives Debian's headless Chromium and downloads no browser.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 native_cases=build/tests/web/layer-cases-native
@@ -22,6 +22,7 @@ $xvfb "$native_cases" build-web/layer-cases-native.ppm
 node tests/web/test_layer_cases.js build-web/layer-cases build-web/layer-cases-native.ppm
 $xvfb node tests/web/test_frames.js build-web/site build/data/quorrin-capture build-web/frames
 node tests/web/test_page.js build-web/site
+node tests/web/test_context_loss.js build-web/site
 (cd build-web && cpack >/dev/null)
 zip="build-web/packages/quorrin-$(sed -n 's/^project(quorrin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-web.zip"
 listed="$(cmake -E tar tf "$zip" | grep -v '/$' | sed 's|^[^/]*/||' | sort)"

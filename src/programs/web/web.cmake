@@ -3,40 +3,47 @@
 # pieces in place of the native ones, laid out as a static site in build-web/site/.
 
 set(QUORRIN_WEB_DIR ${CMAKE_SOURCE_DIR}/src/programs/web)
-set(QUORRIN_DATA_DIR ${CMAKE_BINARY_DIR}/data)
 set(QUORRIN_SITE_DIR ${CMAKE_BINARY_DIR}/site)
 
-# The pictures and the soundtrack are drawn at build time by the native tools; a host build
-# of tools/ makes them into data/, as the native build does.
+# What the page shows and plays besides its code is made at build time by native programs:
+# the pictures and the soundtrack by the data tools, the poster by the capture. A host build
+# of the project itself (natively, without its tests, built as the native release is) makes
+# them into host/data/, as the native build makes them into build/data/.
+set(QUORRIN_HOST_DIR ${CMAKE_BINARY_DIR}/host)
+set(QUORRIN_DATA_DIR ${QUORRIN_HOST_DIR}/data)
+include(${CMAKE_SOURCE_DIR}/tools/picture_names.cmake)
+set(QUORRIN_PICTURE_FILES ${QUORRIN_PICTURE_NAMES})
+list(TRANSFORM QUORRIN_PICTURE_FILES PREPEND ${QUORRIN_DATA_DIR}/image/)
+list(TRANSFORM QUORRIN_PICTURE_FILES APPEND .bmp)
+set(QUORRIN_HOST_CAPTURE ${QUORRIN_DATA_DIR}/quorrin-capture)
+set(QUORRIN_HOST_PACK ${QUORRIN_HOST_DIR}/tools/quorrin-pack-files)
 include(ExternalProject)
 cmake_host_system_information(RESULT QUORRIN_HOST_CORES QUERY NUMBER_OF_LOGICAL_CORES)
 ExternalProject_Add(quorrin_host_data
-    SOURCE_DIR ${QUORRIN_WEB_DIR}/host_tools
-    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
-    CMAKE_ARGS -DQUORRIN_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DQUORRIN_DATA_DIR=${QUORRIN_DATA_DIR}
-               -DCMAKE_BUILD_TYPE=Release
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${QUORRIN_HOST_DIR}
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORRIN_TESTS=OFF
     # Its own jobs: make's flags from the outer build would promise a job server it lacks.
     BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
-                  ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data quorrin-pack-files
+                  ${CMAKE_COMMAND} --build <BINARY_DIR>
+                                   --target quorrin_data quorrin-pack-files quorrin-capture
                                    --parallel ${QUORRIN_HOST_CORES}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav
-                     ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files)
+    BUILD_BYPRODUCTS ${QUORRIN_PICTURE_FILES} ${QUORRIN_DATA_DIR}/quorrin.wav
+                     ${QUORRIN_HOST_CAPTURE} ${QUORRIN_HOST_PACK})
 
 # What the page downloads besides its code: the 29 pictures packed into one gzip stream
 # (6 MB of bitmaps in well under one), which the page unpacks into the program's files, and
 # the soundtrack as Opus in Ogg, which every current browser decodes. Bit-exact, so the
 # same wave always makes the same file.
-include(${CMAKE_SOURCE_DIR}/tools/picture_names.cmake)
 set(QUORRIN_PACKED_PICTURES)
 foreach(name ${QUORRIN_PICTURE_NAMES})
     list(APPEND QUORRIN_PACKED_PICTURES image/${name}.bmp=${QUORRIN_DATA_DIR}/image/${name}.bmp)
 endforeach()
 add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/pictures.pack.gz
-    COMMAND ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files
-            ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_PACKED_PICTURES}
-    DEPENDS quorrin_host_data
+    COMMAND ${QUORRIN_HOST_PACK} ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_PACKED_PICTURES}
+    DEPENDS quorrin_host_data ${QUORRIN_PICTURE_FILES}
     COMMENT "Packing the pictures for the page"
     VERBATIM)
 find_program(QUORRIN_FFMPEG ffmpeg REQUIRED)
@@ -44,11 +51,32 @@ add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/quorrin.ogg
     COMMAND ${QUORRIN_FFMPEG} -hide_banner -loglevel error -nostdin -y
             -i ${QUORRIN_DATA_DIR}/quorrin.wav -c:a libopus -b:a 96k -fflags +bitexact
             -flags:a +bitexact -map_metadata -1 ${QUORRIN_SITE_DIR}/quorrin.ogg
-    DEPENDS quorrin_host_data
+    DEPENDS quorrin_host_data ${QUORRIN_DATA_DIR}/quorrin.wav
     COMMENT "Compressing the soundtrack for the page"
     VERBATIM)
+
+# The poster a link to the page is shown with: the show at 14 s (scene 1's sphere-mapped
+# rings, wire shapes and lights, one of its pictures), drawn by the capture under a virtual X
+# server at the size link previews are shown at, 1.91:1, so no preview crops it: the 4:3
+# picture whole at 840x630 between black bars, its edges smoothed by 4 samples a pixel. Then
+# a JPEG of about 110 KB. The capture draws the same pixels on every run and ffmpeg is asked
+# to be bit-exact, so the same build makes the same bytes.
+find_program(QUORRIN_XVFB_RUN xvfb-run REQUIRED)
+set(QUORRIN_POSTER_STILL ${CMAKE_BINARY_DIR}/poster/still-14000.png)
+add_custom_command(OUTPUT ${QUORRIN_SITE_DIR}/poster.jpg
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/poster
+    COMMAND ${QUORRIN_XVFB_RUN} -a ${QUORRIN_HOST_CAPTURE} --png ${CMAKE_BINARY_DIR}/poster
+            --still 14000 --size 1200x630 --msaa 4
+    COMMAND ${QUORRIN_FFMPEG} -hide_banner -loglevel error -nostdin -y -i ${QUORRIN_POSTER_STILL}
+            -frames:v 1 -c:v mjpeg -q:v 3 -pix_fmt yuvj420p
+            -sws_flags bicubic+accurate_rnd+bitexact -fflags +bitexact -flags:v +bitexact
+            -map_metadata -1 -update 1 ${QUORRIN_SITE_DIR}/poster.jpg
+    DEPENDS quorrin_host_data ${QUORRIN_HOST_CAPTURE} ${QUORRIN_PICTURE_FILES}
+    COMMENT "Drawing the page's poster"
+    VERBATIM)
 add_custom_target(quorrin_web_data ALL
-    DEPENDS ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_SITE_DIR}/quorrin.ogg)
+    DEPENDS ${QUORRIN_SITE_DIR}/pictures.pack.gz ${QUORRIN_SITE_DIR}/quorrin.ogg
+            ${QUORRIN_SITE_DIR}/poster.jpg)
 
 # Debian's emscripten finds its JavaScript parser through Debian's node modules when it
 # optimises at link time.
