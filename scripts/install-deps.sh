@@ -8,11 +8,13 @@
 #             Chromium for the browser version's tests
 #   web       emscripten to build the browser version, ffmpeg to compress its soundtrack,
 #             python3's web server to serve it
+#   windows   mingw-w64 to cross-compile the Windows version, and Wine with a virtual X
+#             server and xdotool to run it in its tests
 # With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(build headless test web)
+[ ${#groups[@]} -gt 0 ] || groups=(build headless test web windows)
 packages=()
 for group in "${groups[@]}"; do
     case "$group" in
@@ -24,7 +26,8 @@ for group in "${groups[@]}"; do
                          dpkg-dev file lintian desktop-file-utils nodejs
                          chromium-headless-shell) ;;
         web) packages+=(emscripten ffmpeg python3) ;;
-        *) echo "usage: $0 [build|headless|test|web]..." >&2; exit 2 ;;
+        windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool) ;;
+        *) echo "usage: $0 [build|headless|test|web|windows]..." >&2; exit 2 ;;
     esac
 done
 

@@ -11,7 +11,7 @@ set(QUORRIN_SITE_DIR ${CMAKE_BINARY_DIR}/site)
 include(ExternalProject)
 cmake_host_system_information(RESULT QUORRIN_HOST_CORES QUERY NUMBER_OF_LOGICAL_CORES)
 ExternalProject_Add(quorrin_host_data
-    SOURCE_DIR ${QUORRIN_WEB_DIR}/host_tools
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}/cmake/host_tools
     BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
     CMAKE_ARGS -DQUORRIN_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DQUORRIN_DATA_DIR=${QUORRIN_DATA_DIR}
                -DCMAKE_BUILD_TYPE=Release
