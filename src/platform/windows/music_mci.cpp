@@ -12,6 +12,7 @@
 #include <mmsystem.h>
 
 static std::string openTrack; // the file MCI was asked to open, until it is closed
+static bool playing;          // asked to play, and not paused, stopped or moved since
 
 // Esc and a stop request end the process without the show's own close: MCI is told before
 // the process goes, so the sound device is let go at once.
@@ -28,6 +29,13 @@ void sendMusicCommand(const char* text) {
         (void)exitHookInstalled;
         openTrack = command.file;
     }
-    if (command.verb == MusicVerb::close && command.file == openTrack) openTrack.clear();
+    const bool forOpenTrack = isForOpenTrack(command, openTrack);
+    // The show asks for its music to play at every frame, as a device that is already
+    // playing goes on where it is. MCI's play starts the wave device over from where it is,
+    // a gap in the sound and a long wait each time: a track already playing is left to play.
+    if (command.verb == MusicVerb::play && forOpenTrack && playing) return;
+    if (forOpenTrack)
+        playing = command.verb == MusicVerb::play || command.verb == MusicVerb::playFrom;
+    if (command.verb == MusicVerb::close && forOpenTrack) openTrack.clear();
     mciSendStringA(text, nullptr, 0, nullptr);
 }

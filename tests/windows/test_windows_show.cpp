@@ -1,0 +1,163 @@
+// The Windows program itself under Wine: its whole run with its music, Esc, a missing
+// picture, and a wide screen.
+#include "held_screen.h"
+#include "image_compare.h"
+#include "wine_runs.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+static const std::string showExe = QUORRIN_WINDOWS_DATA_DIR "/quorrin.exe";
+static const std::string steppedExe = QUORRIN_WINDOWS_DATA_DIR "/quorrin-stepped.exe";
+
+static std::vector<std::uint8_t> fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The soundtrack's samples: what follows its 44-byte header (the tool writes no other chunk).
+static std::vector<std::uint8_t> trackSamples() {
+    std::vector<std::uint8_t> wave = fileBytes(QUORRIN_WINDOWS_DATA_DIR "/quorrin.wav");
+    wave.erase(wave.begin(), wave.begin() + std::min<std::size_t>(44, wave.size()));
+    return wave;
+}
+
+static std::size_t countLines(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(WindowsShow, PlaysItsEightySecondsWithItsMusicAndEndsByItself) {
+    ASSERT_TRUE(prepareWinePrefix());
+    const std::string folder = freshFolder("whole-show");
+    VirtualScreen screen = startVirtualScreen("800x600x24");
+    ASSERT_FALSE(screen.display.empty());
+    const std::string sound = folder + "/music.raw";
+    ProcessOptions options = wineOptions(screen, sound);
+    options.timeoutSeconds = 300;
+    double firstLineAt = -1;
+    options.whileRunning = [&](int, const std::string& out) {
+        if (out.empty()) return false;
+        firstLineAt = secondsNow();
+        return true;
+    };
+    const double startedAt = secondsNow();
+    const ProcessResult run = runProcess(wineCommand(showExe), options);
+    const double shownFor = startedAt + run.seconds - firstLineAt;
+    stopVirtualScreen(screen);
+    std::printf("first frame after %.1f s, the show for %.1f s, %zu progress lines\n",
+                firstLineAt - startedAt, shownFor, countLines(run.out));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    ASSERT_GT(firstLineAt, 0);
+    // The end comes at 80 s of the show's clock, which starts at its first frame.
+    EXPECT_GE(shownFor, 79.5);
+    EXPECT_LE(shownFor, 100);
+    EXPECT_GT(countLines(run.out), 100u);
+
+    // Wine mixes at the track's own format, so the file holds the track's samples as they
+    // are: the whole track, its first ten seconds byte for byte (a real track, not silence).
+    const std::vector<std::uint8_t> track = trackSamples();
+    const std::vector<std::uint8_t> played = fileBytes(sound);
+    std::printf("music file: %zu bytes (the track's samples: %zu)\n", played.size(), track.size());
+    ASSERT_GE(played.size(), track.size());
+    const std::size_t tenSeconds = 44100 * 4 * 10;
+    ASSERT_GT(track.size(), tenSeconds);
+    EXPECT_TRUE(std::equal(track.begin(), track.begin() + tenSeconds, played.begin()));
+    EXPECT_TRUE(std::any_of(track.begin(), track.begin() + tenSeconds,
+                            [](std::uint8_t b) { return b != 0; }));
+}
+
+TEST(WindowsShow, EscEndsItAtOnceWithTheMusicClosed) {
+    ASSERT_TRUE(prepareWinePrefix());
+    const std::string folder = freshFolder("esc");
+    VirtualScreen screen = startVirtualScreen("1280x1024x24");
+    ASSERT_FALSE(screen.display.empty());
+    const std::string sound = folder + "/music.raw";
+    ProcessOptions options = wineOptions(screen, sound);
+    std::size_t linesFirstSeen = 0;
+    double pressedAt = -1;
+    int presses = 0;
+    options.whileRunning = [&](int, const std::string& out) {
+        if (out.empty()) return false;
+        if (linesFirstSeen == 0) linesFirstSeen = countLines(out);
+        if (countLines(out) < 120) return false; // two seconds of frames, with music
+        // Wine may not have made its window the active one yet when the first key comes,
+        // on a busy machine: a key that went nowhere is pressed again.
+        if (pressedAt > 0 && secondsNow() - pressedAt < 3) return false;
+        pressedAt = pressKey(screen.display, "Escape") ? secondsNow() : -2;
+        return pressedAt < 0 || ++presses == 3;
+    };
+    const double startedAt = secondsNow();
+    const ProcessResult run = runProcess(wineCommand(showExe, {"-w"}), options);
+    stopVirtualScreen(screen);
+    ASSERT_GT(pressedAt, 0) << "the key could not be sent";
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_LT(startedAt + run.seconds - pressedAt, 5) << "Esc ends the show at once";
+    std::printf("Esc pressed %d times\n", presses);
+    // Standard output is delivered a line at a time: a buffer would hold hundreds of lines.
+    EXPECT_GE(linesFirstSeen, 1u);
+    EXPECT_LT(linesFirstSeen, 60u);
+    // The music played and was let go with the process: the file is complete and no longer
+    // grows, and holds less than the whole track.
+    const auto playedAtExit = std::filesystem::file_size(sound);
+    EXPECT_GT(playedAtExit, 0u);
+    EXPECT_LT(playedAtExit, trackSamples().size());
+}
+
+TEST(WindowsShow, AMissingPictureIsNamedOnStandardErrorAndTheShowGoesOn) {
+    ASSERT_TRUE(prepareWinePrefix());
+    // The show's files but one picture, in a folder of their own.
+    const std::string folder = freshFolder("missing-picture");
+    std::filesystem::copy(QUORRIN_WINDOWS_DATA_DIR "/image", folder + "/image");
+    std::filesystem::remove(folder + "/image/cube.bmp");
+    VirtualScreen screen = startVirtualScreen("640x480x24");
+    ASSERT_FALSE(screen.display.empty());
+    ProcessOptions options = wineOptions(screen);
+    options.workingDirectory = folder;
+    // Big steps: the whole show in some forty frames, to its own end.
+    const ProcessResult run = runProcess(wineCommand(steppedExe, {"2000", "-w"}), options);
+    stopVirtualScreen(screen);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0);
+    // Windows' C library ends a line on standard error with CR LF, as Windows text does.
+    EXPECT_EQ(run.err, "Load Bitmap failed : image/cube.bmp\r\n");
+    EXPECT_GT(countLines(run.out), 20u) << "the show went on to its end";
+}
+
+TEST(WindowsShow, AWideScreenShowsTheFourByThreePictureBetweenBlackBars) {
+    ASSERT_TRUE(prepareWinePrefix());
+    // Scene 1 under its first caption, full screen on 16:9: the picture in the middle
+    // 1440 columns, as the Linux build shows it, and pure black on either side.
+    const std::string clock = "400:2000";
+    const RgbImage onLinux = heldScreen({QUORRIN_STEPPED_EXE, clock}, "1920x1080x24", false);
+    const RgbImage onWindows = heldScreen(wineCommand(steppedExe, {clock}), "1920x1080x24", true);
+    ASSERT_EQ(onLinux.width, 1920);
+    ASSERT_EQ(onWindows.width, 1920);
+    ASSERT_EQ(onWindows.height, 1080);
+    long barPixelsNotBlack = 0;
+    RgbImage picture{1440, 1080, {}}, onLinuxPicture{1440, 1080, {}};
+    for (int y = 0; y < 1080; ++y)
+        for (int x = 0; x < 1920; ++x) {
+            const std::size_t at = (static_cast<std::size_t>(y) * 1920 + x) * 3;
+            const auto pixel = onWindows.pixels.begin() + static_cast<long>(at);
+            if (x < 240 || x >= 1680) {
+                barPixelsNotBlack += std::any_of(pixel, pixel + 3, [](auto c) { return c != 0; });
+                continue;
+            }
+            picture.pixels.insert(picture.pixels.end(), pixel, pixel + 3);
+            const auto linuxPixel = onLinux.pixels.begin() + static_cast<long>(at);
+            onLinuxPicture.pixels.insert(onLinuxPicture.pixels.end(), linuxPixel, linuxPixel + 3);
+        }
+    EXPECT_EQ(barPixelsNotBlack, 0);
+    const ImageDifference difference = compareImages(onLinuxPicture, picture, 8);
+    std::printf("wide screen's picture: %.3f %% unmatched, mean shift %.2f\n",
+                difference.unmatched * 100, difference.meanShift);
+    EXPECT_LE(difference.unmatched, 0.001);
+    EXPECT_LE(difference.meanShift, 1);
+}
