@@ -31,7 +31,8 @@ run_suite() {
     cmake --build "$dir" -j"$jobs"
     # One virtual X server, wide enough for the window at its usual place, for the whole run;
     # -noreset, or it resets whenever no test happens to be connected and turns away the
-    # next one that connects during the reset. The packages have a step of their own, below.
+    # next one that connects during the reset. The packages and the Windows version have
+    # steps of their own, below.
     xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
         ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800 -LE 'package|windows'
 }

@@ -34,7 +34,10 @@ RgbImage heldScreen(const std::vector<std::string>& command, const char* geometr
         kill(pid, SIGTERM);
         return true;
     };
-    runProcess(command, options);
+    if (underWine)
+        runUnderWine(command, options);
+    else
+        runProcess(command, options);
     stopVirtualScreen(screen);
     std::filesystem::remove_all(folder);
     return held;

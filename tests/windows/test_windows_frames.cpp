@@ -37,6 +37,11 @@ static RgbImage cropped(const RgbImage& image, const RegionCheck& region) {
     return part;
 }
 
+// A moment by its time, in the tests' names and messages.
+void PrintTo(const GoldenFrame& frame, std::ostream* out) {
+    *out << frame.ms << " ms";
+}
+
 class GoldenMoment : public testing::TestWithParam<GoldenFrame> {};
 
 TEST_P(GoldenMoment, TheWindowsBuildDrawsWhatTheLinuxBuildDraws) {

@@ -44,7 +44,7 @@ TEST(WindowsShow, PlaysItsEightySecondsWithItsMusicAndEndsByItself) {
         return true;
     };
     const double startedAt = secondsNow();
-    const ProcessResult run = runProcess(wineCommand(showExe), options);
+    const ProcessResult run = runUnderWine(wineCommand(showExe), options);
     const double shownFor = startedAt + run.seconds - firstLineAt;
     stopVirtualScreen(screen);
     std::printf("first frame after %.1f s, the show for %.1f s, %zu progress lines\n",
@@ -92,7 +92,7 @@ TEST(WindowsShow, EscEndsItAtOnceWithTheMusicClosed) {
         return pressedAt < 0 || ++presses == 3;
     };
     const double startedAt = secondsNow();
-    const ProcessResult run = runProcess(wineCommand(showExe, {"-w"}), options);
+    const ProcessResult run = runUnderWine(wineCommand(showExe, {"-w"}), options);
     stopVirtualScreen(screen);
     ASSERT_GT(pressedAt, 0) << "the key could not be sent";
     EXPECT_FALSE(run.timedOut);
@@ -121,7 +121,7 @@ TEST(WindowsShow, AMissingPictureIsNamedOnStandardErrorAndTheShowGoesOn) {
     ProcessOptions options = wineOptions(screen);
     options.workingDirectory = folder;
     // Big steps: the whole show in some forty frames, to its own end.
-    const ProcessResult run = runProcess(wineCommand(steppedExe, {"2000", "-w"}), options);
+    const ProcessResult run = runUnderWine(wineCommand(steppedExe, {"2000", "-w"}), options);
     stopVirtualScreen(screen);
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0);

@@ -29,12 +29,23 @@ static std::string winePrefix() {
 static const char* const quietWine[] = {"WINEDEBUG=-all",
                                         "WINEDLLOVERRIDES=mscoree,mshtml=;winepulse.drv=d"};
 
+// Tests run side by side: the one holding the prefix's lock has Wine to itself.
+static int lockPrefix() {
+    const int lock = open((winePrefix() + ".lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644);
+    if (lock >= 0) flock(lock, LOCK_EX);
+    return lock;
+}
+
+static void unlockPrefix(int lock) {
+    flock(lock, LOCK_UN);
+    close(lock);
+}
+
 bool prepareWinePrefix() {
     const std::string prefix = winePrefix();
-    // Tests run side by side: the first makes the prefix, the others wait for it.
-    const int lock = open((prefix + ".lock").c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644);
+    // The first test makes the prefix, the others wait for it.
+    const int lock = lockPrefix();
     if (lock < 0) return false;
-    flock(lock, LOCK_EX);
     const std::string made = prefix + "/system.reg";
     if (!std::filesystem::exists(made)) {
         ProcessOptions options;
@@ -42,10 +53,21 @@ bool prepareWinePrefix() {
         options.unsetEnv = {"DISPLAY"};
         options.timeoutSeconds = 300;
         runProcess({QUORRIN_WINE, "wineboot", "-i"}, options);
+        options.timeoutSeconds = 30;
+        runProcess({QUORRIN_WINESERVER, "-w"}, options); // done once its server is
     }
-    flock(lock, LOCK_UN);
-    close(lock);
+    unlockPrefix(lock);
     return std::filesystem::exists(made);
+}
+
+ProcessResult runUnderWine(const std::vector<std::string>& command, const ProcessOptions& options) {
+    const int lock = lockPrefix();
+    const ProcessResult result = runProcess(command, options);
+    ProcessOptions server;
+    server.env = {"WINEPREFIX=" + winePrefix()};
+    runProcess({QUORRIN_WINESERVER, "-k"}, server);
+    if (lock >= 0) unlockPrefix(lock);
+    return result;
 }
 
 std::vector<std::string> wineCommand(const std::string& program,

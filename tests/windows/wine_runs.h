@@ -19,6 +19,12 @@ bool prepareWinePrefix();
 std::vector<std::string> wineCommand(const std::string& program,
                                      const std::vector<std::string>& arguments = {});
 
+// Runs command (from wineCommand) alone: one Windows program at a time under the run's
+// prefix, and Wine's server ended after it. Wine keeps the screen's size and modes in the
+// server the prefix shares, so a program on another test's screen, or the next program on
+// a screen of another size, would be given the wrong screen.
+ProcessResult runUnderWine(const std::vector<std::string>& command, const ProcessOptions& options);
+
 // The environment for a Windows program on screen: the prefix, Wine quiet, no PulseAudio,
 // ALSA's default device a file sink writing the raw samples to soundFile (when given), and
 // QUORRIN_MESSAGES=stderr. Runs from the Windows build's data folder.
