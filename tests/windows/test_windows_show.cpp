@@ -124,10 +124,13 @@ TEST(WindowsShow, EscAndCtrlCEndItAtOnceWithTheMusicClosed) {
 
 TEST(WindowsShow, AMissingPictureIsNamedOnStandardErrorAndTheShowGoesOn) {
     ASSERT_TRUE(prepareWinePrefix());
-    // The show's files but one picture, in a folder of their own.
+    // The show's files in a folder of their own, but one picture missing and a folder in
+    // another's place (only a regular file is read).
     const std::string folder = freshFolder("missing-picture");
     std::filesystem::copy(QUORRIN_WINDOWS_DATA_DIR "/image", folder + "/image");
     std::filesystem::remove(folder + "/image/cube.bmp");
+    std::filesystem::remove(folder + "/image/music.bmp");
+    std::filesystem::create_directory(folder + "/image/music.bmp");
     VirtualScreen screen = startVirtualScreen("640x480x24");
     ASSERT_FALSE(screen.display.empty());
     ProcessOptions options = wineOptions(screen);
@@ -138,7 +141,8 @@ TEST(WindowsShow, AMissingPictureIsNamedOnStandardErrorAndTheShowGoesOn) {
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0);
     // Windows' C library ends a line on standard error with CR LF, as Windows text does.
-    EXPECT_EQ(run.err, "Load Bitmap failed : image/cube.bmp\r\n");
+    EXPECT_EQ(run.err, "Load Bitmap failed : image/cube.bmp\r\n"
+                       "Load Bitmap failed : image/music.bmp\r\n");
     EXPECT_GT(countLines(run.out), 20u) << "the show went on to its end";
 }
 

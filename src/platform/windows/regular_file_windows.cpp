@@ -5,11 +5,12 @@
 #include <windows.h>
 
 // Opening never waits: a named pipe is connected to or refused at once, and a console or
-// another device is opened without being read.
+// another device is opened without being read. A folder is opened too (backup semantics),
+// to be found and refused, as elsewhere.
 RegularFile openRegularFile(const char* path) {
     HANDLE handle =
         CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return {nullptr, false};
     BY_HANDLE_FILE_INFORMATION info{};
     const bool regular = GetFileType(handle) == FILE_TYPE_DISK &&
