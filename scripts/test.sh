@@ -50,7 +50,7 @@ echo "== packages: install, .deb and archive from the release build =="
 xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
     ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L package
 echo "Packages: $(ls build/packages/DEB/*.deb build/packages/TGZ/*.tar.gz | tr '\n' ' ')"
-echo "== windows: the Windows build under Wine: the golden moments against the native show's, the whole run with its music, Esc, a missing picture, a wide screen; its zip =="
+echo "== windows: the Windows build under Wine: the golden moments against the native show's, the whole run with its music, Esc and Ctrl-C, a missing picture, a wide screen; its zip =="
 scripts/windows.sh >/dev/null
 # The Linux test build runs it (its own stepped show draws the reference frames); each test
 # starts its own virtual screens.

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 
@@ -38,15 +39,17 @@ TEST(WindowsShow, PlaysItsEightySecondsWithItsMusicAndEndsByItself) {
     const std::string sound = folder + "/music.raw";
     ProcessOptions options = wineOptions(screen, sound);
     options.timeoutSeconds = 300;
-    double firstLineAt = -1;
+    // Polled until the program exits, so the last poll is its end (within one poll), whatever
+    // it waited for before it started.
+    double startedAt = -1, firstLineAt = -1, lastPollAt = -1;
     options.whileRunning = [&](int, const std::string& out) {
-        if (out.empty()) return false;
-        firstLineAt = secondsNow();
-        return true;
+        lastPollAt = secondsNow();
+        if (startedAt < 0) startedAt = lastPollAt;
+        if (firstLineAt < 0 && !out.empty()) firstLineAt = lastPollAt;
+        return false;
     };
-    const double startedAt = secondsNow();
     const ProcessResult run = runUnderWine(wineCommand(showExe), options);
-    const double shownFor = startedAt + run.seconds - firstLineAt;
+    const double shownFor = lastPollAt - firstLineAt;
     stopVirtualScreen(screen);
     std::printf("first frame after %.1f s, the show for %.1f s, %zu progress lines\n",
                 firstLineAt - startedAt, shownFor, countLines(run.out));
@@ -60,16 +63,28 @@ TEST(WindowsShow, PlaysItsEightySecondsWithItsMusicAndEndsByItself) {
     EXPECT_GT(countLines(run.out), 100u);
 
     // Wine mixes at the track's own format, so the file holds the track's samples as they
-    // are: the whole track, its first ten seconds byte for byte (a real track, not silence).
+    // are, but for a few milliseconds filled in where its mixer ran late on a busy machine:
+    // the whole track, and a block of each of its seconds found in the file in order (a
+    // real track, not silence).
     const std::vector<std::uint8_t> track = trackSamples();
     const std::vector<std::uint8_t> played = fileBytes(sound);
-    std::printf("music file: %zu bytes (the track's samples: %zu)\n", played.size(), track.size());
-    ASSERT_GE(played.size(), track.size());
-    const std::size_t tenSeconds = 44100 * 4 * 10;
-    ASSERT_GT(track.size(), tenSeconds);
-    EXPECT_TRUE(std::equal(track.begin(), track.begin() + tenSeconds, played.begin()));
-    EXPECT_TRUE(std::any_of(track.begin(), track.begin() + tenSeconds,
-                            [](std::uint8_t b) { return b != 0; }));
+    constexpr std::size_t second = 44100 * 4, block = 4096;
+    std::size_t seconds = 0, found = 0;
+    auto from = played.begin();
+    for (std::size_t at = 0; at + block <= track.size(); at += second, ++seconds) {
+        const auto there =
+            std::search(from, played.end(),
+                        std::boyer_moore_searcher(track.begin() + static_cast<long>(at),
+                                                  track.begin() + static_cast<long>(at + block)));
+        if (there == played.end()) continue;
+        ++found;
+        from = there;
+    }
+    std::printf("music file: %zu bytes (the track's samples: %zu), %zu of its %zu seconds found\n",
+                played.size(), track.size(), found, seconds);
+    EXPECT_GE(played.size(), track.size());
+    EXPECT_GE(seconds, 79u);
+    EXPECT_GE(found, seconds - seconds / 20);
 }
 
 // Esc, sent to the window, and Ctrl-C, which Wine hands a console program as a control
@@ -89,29 +104,32 @@ TEST(WindowsShow, EscAndCtrlCEndItAtOnceWithTheMusicClosed) {
         const std::string sound = folder + "/music.raw";
         ProcessOptions options = wineOptions(screen, sound);
         std::size_t linesFirstSeen = 0;
-        double askedAt = -1;
+        double askedAt = -1, lastPollAt = -1;
         int asked = 0;
+        // Polled until the program exits: the last poll is its end, within one poll.
         options.whileRunning = [&](int pid, const std::string& out) {
+            lastPollAt = secondsNow();
             if (out.empty()) return false;
             if (linesFirstSeen == 0) linesFirstSeen = countLines(out);
             if (countLines(out) < 120) return false; // two seconds of frames, with music
             // Wine may not have made its window the active one yet when the first key
             // comes, on a busy machine: a key that went nowhere is pressed again.
-            if (askedAt > 0 && secondsNow() - askedAt < 3) return false;
+            if (asked == 3 || askedAt == -2 || (askedAt > 0 && lastPollAt - askedAt < 3))
+                return false;
             const bool sent = way.key ? pressKey(screen.display, "Escape") : kill(pid, SIGINT) == 0;
             askedAt = sent ? secondsNow() : -2;
-            return askedAt < 0 || ++asked == 3;
+            ++asked;
+            return false;
         };
-        const double startedAt = secondsNow();
         const ProcessResult run = runUnderWine(wineCommand(showExe, {"-w"}), options);
         stopVirtualScreen(screen);
         std::printf("%s: asked %d times, ended %.1f s after\n", way.name, asked,
-                    startedAt + run.seconds - askedAt);
+                    lastPollAt - askedAt);
         ASSERT_GT(askedAt, 0) << way.name << " could not be sent";
         EXPECT_FALSE(run.timedOut) << way.name;
         EXPECT_EQ(run.exitCode, 0) << way.name << "\n" << run.err;
         EXPECT_EQ(run.err, "") << way.name;
-        EXPECT_LT(startedAt + run.seconds - askedAt, 5) << way.name << " ends the show at once";
+        EXPECT_LT(lastPollAt - askedAt, 5) << way.name << " ends the show at once";
         // Standard output comes a line at a time: a buffer would hold hundreds of lines.
         EXPECT_GE(linesFirstSeen, 1u) << way.name;
         EXPECT_LT(linesFirstSeen, 60u) << way.name;
