@@ -10,11 +10,14 @@
 #             native build of the data tools and the capture it runs on the build machine;
 #             a virtual X server for the capture, which draws the page's poster; ffmpeg to
 #             compress its soundtrack and make the poster a JPEG; python3's web server
+#   windows   mingw-w64 to cross-compile the Windows version, what the build group has for
+#             the native build of its data tools, and Wine with a virtual X server and
+#             xdotool to run it in its tests
 # With no group named, all of them. Uses sudo when not run as root.
 set -euo pipefail
 
 groups=("$@")
-[ ${#groups[@]} -gt 0 ] || groups=(build headless test web)
+[ ${#groups[@]} -gt 0 ] || groups=(build headless test web windows)
 native=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri
         libsdl2-dev libfreetype-dev fonts-dejavu-core libpng-dev)
 packages=()
@@ -26,7 +29,9 @@ for group in "${groups[@]}"; do
                          dpkg-dev file lintian desktop-file-utils nodejs
                          chromium-headless-shell) ;;
         web) packages+=(emscripten "${native[@]}" xvfb xauth ffmpeg python3) ;;
-        *) echo "usage: $0 [build|headless|test|web]..." >&2; exit 2 ;;
+        windows) packages+=(g++-mingw-w64-x86-64-posix "${native[@]}" wine wine64 xvfb xauth
+                            xdotool) ;;
+        *) echo "usage: $0 [build|headless|test|web|windows]..." >&2; exit 2 ;;
     esac
 done
 

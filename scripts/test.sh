@@ -2,8 +2,9 @@
 # Installs what is missing, builds, generates the data and runs the whole suite twice under
 # a virtual X server: once as built for the show, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer; then the fuzz targets briefly; then makes the .deb and the
-# archive from the release build and checks them and the install; last, builds the browser
-# version and compares its GL layer and its frames with the native show's.
+# archive from the release build and checks them and the install; then cross-compiles the
+# Windows version and runs it under Wine; last, builds the browser version and compares its
+# GL layer and its frames with the native show's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -30,9 +31,10 @@ run_suite() {
     cmake --build "$dir" -j"$jobs"
     # One virtual X server, wide enough for the window at its usual place, for the whole run;
     # -noreset, or it resets whenever no test happens to be connected and turns away the
-    # next one that connects during the reset. The packages have a step of their own, below.
+    # next one that connects during the reset. The packages and the Windows version have
+    # steps of their own, below.
     xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
-        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800 -LE package
+        ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 1800 -LE 'package|windows'
 }
 
 echo "== suite: release build =="
@@ -48,6 +50,23 @@ echo "== packages: install, .deb and archive from the release build =="
 xvfb-run -a -s "-screen 0 2048x1024x24 -noreset" \
     ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L package
 echo "Packages: $(ls build/packages/DEB/*.deb build/packages/TGZ/*.tar.gz | tr '\n' ' ')"
+echo "== windows: the Windows build under Wine: the golden moments against the native show's, the whole run with its music, Esc and Ctrl-C, a missing picture, a wide screen; its zip =="
+scripts/windows.sh >/dev/null
+# The Linux test build runs it (its own stepped show draws the reference frames); each test
+# starts its own virtual screens.
+cmake -S . -B build -DQUORRIN_WINDOWS_BUILD_DIR="$PWD/build-windows" >/dev/null
+cmake --build build -j"$jobs" --target quorrin_windows_tests
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 1800 -L windows
+(cd build-windows && cpack >/dev/null)
+zip="$(ls build-windows/packages/quorrin-*-windows-x86_64.zip)"
+listing="$(cmake -E tar tf "$zip")"
+for entry in quorrin.exe quorrin.wav README.txt image/cube.bmp image/summer.bmp; do
+    grep -qx "quorrin-[0-9.]*-windows-x86_64/$entry" <<<"$listing" || {
+        echo "$zip lacks $entry" >&2
+        exit 1
+    }
+done
+echo "Windows zip: $zip"
 echo "== web: the browser build, its GL layer's cases, its frames against the native show's, the running page and its zip =="
 scripts/web.sh --build >/dev/null
 tests/web/run.sh

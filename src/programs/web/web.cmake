@@ -6,10 +6,9 @@ set(QUORRIN_WEB_DIR ${CMAKE_SOURCE_DIR}/src/programs/web)
 set(QUORRIN_SITE_DIR ${CMAKE_BINARY_DIR}/site)
 
 # What the page shows and plays besides its code is made at build time by native programs:
-# the pictures and the soundtrack by the data tools, the poster by the capture. A host build
-# of the project itself (natively, without its tests, built as the native release is) makes
-# them into host/data/, as the native build makes them into build/data/.
-set(QUORRIN_HOST_DIR ${CMAKE_BINARY_DIR}/host)
+# the pictures and the soundtrack by the data tools, the poster by the capture, from the
+# host build (cmake/host_build.cmake) into host/data/.
+include(${CMAKE_SOURCE_DIR}/cmake/host_build.cmake)
 set(QUORRIN_DATA_DIR ${QUORRIN_HOST_DIR}/data)
 include(${CMAKE_SOURCE_DIR}/tools/picture_names.cmake)
 set(QUORRIN_PICTURE_FILES ${QUORRIN_PICTURE_NAMES})
@@ -17,21 +16,11 @@ list(TRANSFORM QUORRIN_PICTURE_FILES PREPEND ${QUORRIN_DATA_DIR}/image/)
 list(TRANSFORM QUORRIN_PICTURE_FILES APPEND .bmp)
 set(QUORRIN_HOST_CAPTURE ${QUORRIN_DATA_DIR}/quorrin-capture)
 set(QUORRIN_HOST_PACK ${QUORRIN_HOST_DIR}/tools/quorrin-pack-files)
-include(ExternalProject)
-cmake_host_system_information(RESULT QUORRIN_HOST_CORES QUERY NUMBER_OF_LOGICAL_CORES)
-ExternalProject_Add(quorrin_host_data
-    SOURCE_DIR ${CMAKE_SOURCE_DIR}
-    BINARY_DIR ${QUORRIN_HOST_DIR}
-    CMAKE_ARGS -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORRIN_TESTS=OFF
-    # Its own jobs: make's flags from the outer build would promise a job server it lacks.
-    BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
-                  ${CMAKE_COMMAND} --build <BINARY_DIR>
-                                   --target quorrin_data quorrin-pack-files quorrin-capture
-                                   --parallel ${QUORRIN_HOST_CORES}
-    INSTALL_COMMAND ""
-    BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${QUORRIN_PICTURE_FILES} ${QUORRIN_DATA_DIR}/quorrin.wav
-                     ${QUORRIN_HOST_CAPTURE} ${QUORRIN_HOST_PACK})
+quorrin_add_host_build(quorrin_host_data
+    DATA_DIR ${QUORRIN_DATA_DIR}
+    TARGETS quorrin_data quorrin-pack-files quorrin-capture
+    BYPRODUCTS ${QUORRIN_PICTURE_FILES} ${QUORRIN_DATA_DIR}/quorrin.wav ${QUORRIN_HOST_CAPTURE}
+               ${QUORRIN_HOST_PACK})
 
 # What the page downloads besides its code: the 29 pictures packed into one gzip stream
 # (6 MB of bitmaps in well under one), which the page unpacks into the program's files, and

@@ -15,6 +15,10 @@ extern "C" {
 #define GLUT_DOUBLE 0x0002
 #define GLUT_DEPTH 0x0010
 
+#define GLUT_WINDOW_X 0x0064
+#define GLUT_WINDOW_Y 0x0065
+#define GLUT_WINDOW_WIDTH 0x0066
+#define GLUT_WINDOW_HEIGHT 0x0067
 #define GLUT_SCREEN_WIDTH 0x00C8
 #define GLUT_SCREEN_HEIGHT 0x00C9
 #define GLUT_GAME_MODE_ACTIVE 0x0000
@@ -40,6 +44,10 @@ void glutInitDisplayMode(unsigned int mode);
 void glutInitWindowSize(int width, int height);
 void glutInitWindowPosition(int x, int y);
 int glutCreateWindow(const char* title);
+int glutCreateSubWindow(int window, int x, int y, int width, int height);
+void glutSetWindow(int window);
+void glutPositionWindow(int x, int y);
+void glutReshapeWindow(int width, int height);
 void glutFullScreen(void);
 void glutSetCursor(int cursor);
 int glutGet(GLenum query);
