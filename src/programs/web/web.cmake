@@ -17,12 +17,14 @@ ExternalProject_Add(quorrin_host_data
                -DCMAKE_BUILD_TYPE=Release
     # Its own jobs: make's flags from the outer build would promise a job server it lacks.
     BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
-                  ${CMAKE_COMMAND} --build <BINARY_DIR> --target quorrin_data quorrin-pack-files
+                  ${CMAKE_COMMAND} --build <BINARY_DIR>
+                                   --target quorrin_data quorrin-pack-files quorrin-one-page
                                    --parallel ${QUORRIN_HOST_CORES}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${QUORRIN_DATA_DIR}/quorrin.wav
-                     ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files)
+                     ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-pack-files
+                     ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-one-page)
 
 # What the page downloads besides its code: the 29 pictures packed into one gzip stream
 # (6 MB of bitmaps in well under one), which the page unpacks into the program's files, and
@@ -118,9 +120,25 @@ if(QUORRIN_TESTS)
                                ${CMAKE_BINARY_DIR}/layer-cases/index.html)
 endif()
 
-# The site as one zip for any static host: cpack in build-web/ makes
-# packages/quorrin-VERSION-web.zip, its one folder holding index.html and the rest.
-install(DIRECTORY ${QUORRIN_SITE_DIR}/ DESTINATION .)
+# The whole site as one page, build-web/quorrin.html, that plays when opened from the disk:
+# made after everything else the site holds (whatever made it), so a file the site gains, the
+# poster among them, is in it. The tool leaves an unchanged page as it was.
+set(QUORRIN_ONE_PAGE ${CMAKE_BINARY_DIR}/quorrin.html)
+add_custom_target(quorrin_one_page ALL
+    COMMAND ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-one-page ${QUORRIN_ONE_PAGE}
+            ${QUORRIN_SITE_DIR} quorrin.wasm pictures.pack.gz quorrin.ogg --if-present poster.jpg
+    BYPRODUCTS ${QUORRIN_ONE_PAGE}
+    COMMENT "Making the site into one page"
+    VERBATIM)
+get_property(QUORRIN_SITE_TARGETS DIRECTORY PROPERTY BUILDSYSTEM_TARGETS)
+list(REMOVE_ITEM QUORRIN_SITE_TARGETS quorrin_one_page quorrin-layer-cases)
+add_dependencies(quorrin_one_page ${QUORRIN_SITE_TARGETS})
+
+# The site and the one page in one zip: cpack in build-web/ makes
+# packages/quorrin-VERSION-web.zip, its one folder holding quorrin.html beside site/, the
+# folder to put on a static host.
+install(DIRECTORY ${QUORRIN_SITE_DIR}/ DESTINATION site)
+install(FILES ${QUORRIN_ONE_PAGE} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME quorrin)
 set(CPACK_PACKAGE_FILE_NAME quorrin-${PROJECT_VERSION}-web)
