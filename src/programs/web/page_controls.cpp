@@ -12,7 +12,7 @@
 #include <string_view>
 
 EM_JS(void, showStateToPage, (double showMs, int paused), {
-    if (Module.onShowState) Module.onShowState(showMs, paused != = 0);
+    if (Module.onShowState) Module.onShowState(showMs, paused ? true : false);
 });
 
 void reportShowState() {

@@ -33,8 +33,9 @@ EM_JS(void, markFrameShown, (int count, double showMs), {
 // show has no use for, and, on the window where browsers make them passive, fail to cancel
 // each touch with a console error.
 EM_JS(void, leaveKeysAndTouchesToPage, (), {
-    for (const type of["touchstart", "touchmove", "touchend"])
-        window.removeEventListener(type, GLUT.touchHandler, true);
+    window.removeEventListener("touchstart", GLUT.touchHandler, true);
+    window.removeEventListener("touchmove", GLUT.touchHandler, true);
+    window.removeEventListener("touchend", GLUT.touchHandler, true);
     window.removeEventListener("keydown", GLUT.onKeydown, true);
     window.removeEventListener("keyup", GLUT.onKeyup, true);
 });

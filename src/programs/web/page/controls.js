@@ -115,6 +115,7 @@ Module.onProgramStarted = () => {
         chapters.append(mark);
     }
     controls.hidden = address.bench;
+    firstGesturePlays = address.paused;
     showControls();
     watchDensity();
 };
@@ -159,10 +160,12 @@ function toggleMute() {
     labelButton(buttons.mute, Module.music.muted ? 'Unmute' : 'Mute');
 }
 
-// The link to the frame shown: its moment to the millisecond, held still where it is.
+// The link to the frame shown: its moment to the millisecond (a pause holds the frame drawn
+// last), held still where it is.
 function momentLink() {
     const url = new URL(location.href);
-    url.hash = `t=${Math.floor(player.ms)}${player.paused ? '&paused' : ''}${address.hd ? '&hd' : ''}`;
+    const shown = Number(canvas.dataset.showMs || 0);
+    url.hash = `t=${Math.floor(shown)}${player.paused ? '&paused' : ''}${address.hd ? '&hd' : ''}`;
     return url.href;
 }
 player.momentLink = momentLink;
@@ -231,9 +234,12 @@ time.addEventListener('change', () => {
 // on the left or right third jumps 5 s back or on. A moment opened paused plays, with its
 // sound, on the first click or tap.
 let pointerKind = 'mouse';
-let firstGesturePlays = true;
+let firstGesturePlays = false; // set where the address holds a moment paused
 let lastTap = {at: 0, third: -1};
-window.addEventListener('pointerdown', (event) => { pointerKind = event.pointerType; }, true);
+window.addEventListener('pointerdown', (event) => {
+    pointerKind = event.pointerType;
+    if (event.target !== canvas) firstGesturePlays = false;
+}, true);
 canvas.addEventListener('click', (event) => {
     if (!running()) return;
     if (!keysList.hidden) {

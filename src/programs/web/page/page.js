@@ -293,12 +293,12 @@ window.addEventListener('keydown', (event) => {
 setState('loading');
 say('quorrin: loading the pictures and the music…');
 showProgress();
-// The poster while it loads: from inside the one file, or beside the site's page.
+// The poster while it loads: from inside the one file, or beside the site's page where the
+// site has one.
 const carriedPoster = carried('poster.jpg');
-if (carriedPoster) {
-    poster.src = URL.createObjectURL(new Blob([carriedPoster], {type: 'image/jpeg'}));
-    poster.hidden = false;
-}
+poster.addEventListener('load', () => { poster.hidden = false; });
+if (carriedPoster) poster.src = URL.createObjectURL(new Blob([carriedPoster], {type: 'image/jpeg'}));
+else if (!oneFile) poster.src = 'poster.jpg';
 
 if (fromDisk) {
     fail('This page needs a web server: open quorrin.html beside its folder (the whole show in ' +
@@ -312,7 +312,7 @@ const AudioContextType = window.AudioContext || window.webkitAudioContext;
 // or one this browser cannot decode, leaves the show silent, as the native show is without
 // its sound.
 window.addEventListener('DOMContentLoaded', () => {
-    if (fromDisk) return;
+    if (fromDisk || !Module.music) return;
     if (AudioContextType) Module.music.setContext(new AudioContextType());
     const context = Module.music.context;
     const track = context
