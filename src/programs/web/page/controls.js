@@ -97,7 +97,8 @@ Module.onShowState = (ms, paused) => {
     if (changed && !player.scrubbing) {
         body.toggleAttribute('data-paused', paused);
         labelButton(buttons.play, paused ? 'Play' : 'Pause');
-        showControls();
+        // Shown, they stay while paused and fade from now on once it plays again.
+        if (body.dataset.controls === 'shown') showControls();
     }
     for (const listener of player.listeners) listener(player, changed);
 };
@@ -114,13 +115,14 @@ Module.onProgramStarted = () => {
         mark.title = `Scene ${index + 1}, ${minutes(start)}`;
         chapters.append(mark);
     }
+    // They come with the first mouse move, tap or key: until then the page is the picture
+    // alone, as a paused moment's link shows it.
     controls.hidden = address.bench;
     firstGesturePlays = address.paused;
-    showControls();
     watchDensity();
 };
 
-// Shown on a mouse move, a tap or a key; kept while paused, while the pointer is on them
+// Shown on a mouse move, a tap or a key (not before); kept while paused, while the pointer is on them
 // or the timeline is dragged; gone after 3 s of nothing while the show plays.
 let hideTimer = 0;
 let overControls = false;
