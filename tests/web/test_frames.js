@@ -28,7 +28,7 @@ const greatestMean = 1; // levels per channel
 const leastWithin8 = 99; // per cent of the pixels within 8 levels on every channel
 
 // A tap on the timeline of a paused phone page lands on a moment and holds it: the picture
-// there is the capture's still of that moment, the controls below it left out.
+// there is the capture's still of that moment (the controls lie below it).
 async function timelineLanding(browser, url, capture, outDir) {
     const [width, height] = [360, 640];
     const page = await browser.newPage();
@@ -36,6 +36,11 @@ async function timelineLanding(browser, url, capture, outDir) {
     await page.goto(`${url}#t=1000&paused`);
     await page.waitForFunction(() => Number(document.getElementById('canvas').dataset.frames || 0) >= 1,
                                {timeout: 120000});
+    // The first tap plays the paused moment and shows the controls; Pause holds it again.
+    await page.touchscreen.tap(180, 320);
+    await page.waitForFunction(() => !Module.player.paused, {timeout: 10000});
+    await (await page.$('::-p-aria(Pause)')).tap();
+    await page.waitForFunction(() => Module.player.paused, {timeout: 10000});
     const track = await (await page.$('#time')).boundingBox();
     await page.touchscreen.tap(track.x + track.width * 0.55, track.y + track.height / 2);
     await page.waitForFunction(() => {

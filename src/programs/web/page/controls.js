@@ -251,6 +251,7 @@ canvas.addEventListener('click', (event) => {
     if (firstGesturePlays && player.paused) {
         firstGesturePlays = false;
         command.playOrPause();
+        showControls();
         return;
     }
     firstGesturePlays = false;
