@@ -125,6 +125,17 @@ async function onAPhone(browser, base) {
     check(link.endsWith(`#t=${frameMs}&paused`), `phone: the copied link ${link} is the frame at ${frameMs} ms`);
     check(page.errors.length === 0, `phone: no console or page errors (${page.errors.join('; ')})`);
     await page.close();
+
+    // At 320 px wide every control is on the screen, and big enough for a finger.
+    const narrow = await open(browser, `${base}/index.html#t=20000`, {...phone, width: 320});
+    await narrow.touchscreen.tap(160, 150);
+    const boxes = await narrow.$$eval('#controls button, #time', (elements) => elements.map((element) => {
+        const box = element.getBoundingClientRect();
+        return [element.getAttribute('aria-label'), box.left, box.right, box.height];
+    }));
+    const off = boxes.filter(([, left, right, height]) => left < 0 || right > 320 || height < 24);
+    check(boxes.length === 7 && off.length === 0, `320 px wide: ${boxes.length} controls, off or small: ${off.map(([name]) => name).join(', ') || 'none'}`);
+    await narrow.close();
 }
 
 async function onADesktop(browser, base) {
