@@ -75,6 +75,13 @@ async function afterKey(page, key, landsMs) {
     check(ended.showMs === 79000 && !ended.playing && later.frames === ended.frames,
           `the end at 80 s: last frame at ${ended.showMs} ms, music ${ended.playing ? 'on' : 'off'}, ` +
           `${later.frames - ended.frames} frames after it`);
+    // Play again has the keyboard's focus: Enter plays the show again from its start.
+    const focused = await ending.evaluate(() => document.activeElement.textContent);
+    await Promise.all([ending.waitForNavigation(), ending.keyboard.press('Enter')]);
+    const again = await ending.waitForFunction(() => Number(document.getElementById('canvas').dataset.frames || 0) >= 1,
+                                               {timeout: 60000}).then(() => true, () => false);
+    check(focused === 'Play again' && again && !(await ending.evaluate(() => location.hash)),
+          `the end's "${focused}" has the focus, and Enter plays again (${again})`);
     await ending.close();
 
     // Esc ends it at once, the music with it.

@@ -97,8 +97,12 @@ async function onAPhone(browser, base) {
     const held = await look(page);
     await pause(1000);
     const later = await look(page);
-    check(held.paused && !held.playing && later.frames === held.frames && later.showMs === held.showMs,
-          `phone: Pause holds the picture still at ${held.showMs} ms (${later.frames - held.frames} frames in 1 s), music off`);
+    const lockScreen = await page.evaluate(() => [navigator.mediaSession.metadata.title,
+                                                   navigator.mediaSession.playbackState]);
+    check(held.paused && !held.playing && later.frames === held.frames && later.showMs === held.showMs &&
+          lockScreen.join() === 'quorrin,paused',
+          `phone: Pause holds the picture still at ${held.showMs} ms (${later.frames - held.frames} frames in 1 s), ` +
+          `music off, the lock screen's ${lockScreen.join(', ')}`);
 
     // Next scene lands where Page Down does, still paused; Play plays on from there.
     await tapOn(page, 'Next scene');
