@@ -144,8 +144,10 @@ controls.addEventListener('pointerleave', () => {
     showControls();
 });
 controls.addEventListener('focusin', showControls);
+// Only a move of the mouse itself: browsers also send one, standing still, when the page's
+// layout changes under it.
 window.addEventListener('pointermove', (event) => {
-    if (event.pointerType === 'mouse') showControls();
+    if (event.pointerType === 'mouse' && (event.movementX !== 0 || event.movementY !== 0)) showControls();
 });
 
 // The buttons.
