@@ -374,10 +374,20 @@ window.addEventListener('hashchange', () => {
 });
 
 // The pixel density alone can change (the window moved to another monitor) with no resize
-// to say so: the canvas takes its new device pixels.
+// to say so: the canvas takes its new device pixels. The browser says so through a media
+// query on the density; while the show plays, each frame looks too, for a browser that
+// does not.
+let density = window.devicePixelRatio;
+function fitDensity() {
+    if (window.devicePixelRatio === density || !running()) return;
+    density = window.devicePixelRatio;
+    // Not inside the frame that noticed it: the program is still in its call.
+    setTimeout(() => running() && Module.ccall('pageFitCanvas', null, [], []));
+}
 function watchDensity() {
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
-        if (running()) Module.ccall('pageFitCanvas', null, [], []);
+        fitDensity();
         watchDensity();
     }, {once: true});
 }
+player.listeners.push(fitDensity);
