@@ -121,8 +121,9 @@ if(QUORRIN_TESTS)
 endif()
 
 # The whole site as one page, build-web/quorrin.html, that plays when opened from the disk:
-# made after everything else the site holds (whatever made it), so a file the site gains, the
-# poster among them, is in it. The tool leaves an unchanged page as it was.
+# made after every target defined above, so a file the site gains, the poster among them,
+# is in it (a rule for the site goes above this one). The tool leaves an unchanged page as
+# it was.
 set(QUORRIN_ONE_PAGE ${CMAKE_BINARY_DIR}/quorrin.html)
 add_custom_target(quorrin_one_page ALL
     COMMAND ${CMAKE_BINARY_DIR}/host-tools/tools/quorrin-one-page ${QUORRIN_ONE_PAGE}
