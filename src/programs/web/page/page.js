@@ -335,5 +335,5 @@ window.addEventListener('DOMContentLoaded', () => {
         Module.music.buffer = buffer;
         trackReady = true;
         startWhenReady();
-    });
+    }, (error) => fail(`The show's files came in but could not be read: ${error.message}.`));
 });
