@@ -72,8 +72,13 @@ const inStep = (lags) => lags.length >= 10 && lags.every((lag) => Math.abs(lag) 
 const lagText = (lags) => `${lags.length} frames, lags ${Math.min(...lags).toFixed(1)} to ${Math.max(...lags).toFixed(1)} ms`;
 
 async function onAPhone(browser, base) {
+    // The screen's wake lock, which a phone grants a visible page and headless Chromium only
+    // where told to.
+    const cdp = await browser.target().createCDPSession();
+    await cdp.send('Browser.setPermission', {permission: {name: 'screen-wake-lock'}, setting: 'granted', origin: base});
     const page = await open(browser, `${base}/index.html#t=20000`, phone);
     await browser.defaultBrowserContext().overridePermissions(base, ['clipboard-read', 'clipboard-sanitized-write']);
+    const awake = await until(page, () => Module.screenLock.held !== null);
     const faded = await until(page, () => document.body.dataset.controls === 'hidden');
     await page.touchscreen.tap(180, 150);
     const shown = (await look(page)).controls;
@@ -98,6 +103,8 @@ async function onAPhone(browser, base) {
     const later = await look(page);
     const lockScreen = await page.evaluate(() => [navigator.mediaSession.metadata.title,
                                                    navigator.mediaSession.playbackState]);
+    const asleep = await until(page, () => Module.screenLock.held === null);
+    check(awake && asleep, `phone: the screen kept awake while playing (${awake}), let go when paused (${asleep})`);
     check(held.paused && !held.playing && later.frames === held.frames && later.showMs === held.showMs &&
           lockScreen.join() === 'quorrin,paused',
           `phone: Pause holds the picture still at ${held.showMs} ms (${later.frames - held.frames} frames in 1 s), ` +
