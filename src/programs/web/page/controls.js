@@ -32,8 +32,8 @@ const sceneName = document.getElementById('scene-name');
 const keysList = document.getElementById('keys');
 const lastMs = 79999;
 
-// The show's commands, taken only while it runs.
-const running = () => pageState() === 'playing';
+// The show's commands, taken only while it runs (and not while it is benchmarked).
+const running = () => pageState() === 'playing' && !address.bench;
 function wakeSound() {
     const context = Module.music.context;
     if (context && context.state !== 'running') context.resume().catch(() => {});
