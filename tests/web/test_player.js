@@ -114,7 +114,9 @@ async function onAPhone(browser, base) {
     await tapOn(page, 'Next scene');
     const next = await until(page, () => Number(document.getElementById('canvas').dataset.showMs) === 33300);
     await tapOn(page, 'Play');
-    const played = await until(page, () => !Module.player.paused && Module.music.starts.at(-1) === 33.3);
+    // The music plays from the show's moment as it is read on resuming: within a step of the
+    // audio clock of where it stood.
+    const played = await until(page, () => !Module.player.paused && Math.abs(Module.music.starts.at(-1) - 33.3) < 0.01);
     check(next && played, `phone: Next scene lands on 33300 ms paused (${next}), Play plays on from it (${played})`);
 
     // Mute is the page's gain: the show and its music play on, unheard.
@@ -220,7 +222,7 @@ async function whatBrowsersDo(browser, base) {
     const lags = await lagsOver(page, 5000);
     const music = await page.evaluate(() => Module.music.starts.at(-1) * 1000);
     check(suspended.paused && stillSuspended.frames === suspended.frames && suspended.toast !== '' && resumed &&
-          Math.abs(music - suspended.playerMs) <= 1 && inStep(lags),
+          Math.abs(music - suspended.playerMs) < 10 && inStep(lags),
           `suspended sound pauses the show at ${suspended.playerMs} ms (${stillSuspended.frames - suspended.frames} ` +
           `frames in 2 s, "${suspended.toast}"); resumed, the music from ${music} ms, ` +
           `in step: ${lagText(lags)}`);
