@@ -17,8 +17,10 @@ function(quorrin_add_host_build name)
         # The host's own compilers, whatever this build's toolchain is.
         CMAKE_ARGS -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORRIN_TESTS=OFF
                    -DCMAKE_TOOLCHAIN_FILE= -DQUORRIN_DATA_DIR=${host_DATA_DIR}
-        # Its own jobs: make's flags from the outer build would promise a job server it lacks.
-        BUILD_COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
+        # Configured again first, so a target the project gained since is there to build; its
+        # own jobs: make's flags from the outer build would promise a job server it lacks.
+        BUILD_COMMAND ${CMAKE_COMMAND} <BINARY_DIR>
+              COMMAND ${CMAKE_COMMAND} -E env MAKEFLAGS=
                       ${CMAKE_COMMAND} --build <BINARY_DIR> --target ${host_TARGETS}
                                        --parallel ${QUORRIN_HOST_CORES}
         INSTALL_COMMAND ""

@@ -42,10 +42,13 @@ static constexpr JumpKey jumpKeys[] = {
     {GLUT_KEY_HOME, ViewerJump::toStart},
 };
 
+void jumpShow(ViewerJump jump) {
+    showMoment(jumpTarget(jump, showTimeNow()), showTimePaused());
+}
+
 void specialKey(int key, int, int) {
     for (const JumpKey& jumpKey : jumpKeys)
-        if (jumpKey.key == key)
-            showMoment(jumpTarget(jumpKey.jump, showTimeNow()), showTimePaused());
+        if (jumpKey.key == key) jumpShow(jumpKey.jump);
 }
 
 static constexpr int specialKeyFlag = 1 << 16;

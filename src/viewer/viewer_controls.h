@@ -2,6 +2,8 @@
 // forward; Page Up goes to the start of the scene shown (or of the one before, within a
 // second of its start), Page Down to the next scene, Home to the start of the show.
 #pragma once
+#include "viewer/viewer_jumps.h"
+
 #include <cstdint>
 
 // GLUT's keyboard callback: Esc ends the show at once (status 0, the music left as it is);
@@ -11,6 +13,10 @@ void keyboard(unsigned char key, int x, int y);
 // Space: pauses the show time and the music, and lets the process sleep; or resumes both
 // from the paused moment.
 void togglePause();
+
+// One of the jumps from the show's moment now (viewer_jumps.h), paused or playing as it was:
+// what the jump keys do.
+void jumpShow(ViewerJump jump);
 
 // GLUT's special-key callback: the jump keys. Every other key is ignored.
 void specialKey(int key, int x, int y);

@@ -20,8 +20,9 @@ const contentTypes = {
     '.wasm': 'application/wasm', '.ogg': 'audio/ogg',
 };
 
-// Serves folder at http://127.0.0.1:PORT/ (wasm does not load from file://).
-function serve(folder) {
+// Serves folder at http://127.0.0.1:PORT/ (wasm does not load from file://). A test's
+// answer(name, data, response) may answer a file itself (and returns true where it did).
+function serve(folder, answer = () => false) {
     const server = http.createServer((request, response) => {
         const file = path.join(folder, decodeURIComponent(new URL(request.url, 'http://x').pathname));
         fs.readFile(file, (error, data) => {
@@ -30,7 +31,9 @@ function serve(folder) {
                 response.end();
                 return;
             }
-            response.writeHead(200, {'Content-Type': contentTypes[path.extname(file)] || 'application/octet-stream'});
+            if (answer(path.basename(file), data, response)) return;
+            response.writeHead(200, {'Content-Type': contentTypes[path.extname(file)] || 'application/octet-stream',
+                                     'Content-Length': data.length});
             response.end(data);
         });
     });

@@ -1,6 +1,7 @@
 // The browser build's frames against the native show's: each moment opened as
 // index.html#t=MS&paused at a 4:3 and at a wide size, compared with quorrin-capture's still
-// of the same moment and size. Both pictures are kept in OUT_DIR/WxH/ for a look by eye.
+// of the same moment and size; and on a touch phone, the moment a tap on the paused
+// timeline lands on. Both pictures are kept in OUT_DIR/WxH/ for a look by eye.
 // node test_frames.js SITE_DIR QUORRIN_CAPTURE OUT_DIR   (the capture needs an X display)
 'use strict';
 const {execFileSync} = require('child_process');
@@ -26,6 +27,45 @@ const sizes = [[800, 600], [1280, 720]];
 const greatestMean = 1; // levels per channel
 const leastWithin8 = 99; // per cent of the pixels within 8 levels on every channel
 
+// A tap on the timeline of a paused phone page lands on a moment and holds it: the picture
+// there is the capture's still of that moment (the controls lie below it).
+async function timelineLanding(browser, url, capture, outDir) {
+    const [width, height] = [360, 640];
+    const page = await browser.newPage();
+    await page.setViewport({width, height, hasTouch: true, isMobile: true});
+    await page.goto(`${url}#t=1000&paused`);
+    await page.waitForFunction(() => Number(document.getElementById('canvas').dataset.frames || 0) >= 1,
+                               {timeout: 120000});
+    // The first tap plays the paused moment and shows the controls; Pause holds it again.
+    await page.touchscreen.tap(180, 320);
+    await page.waitForFunction(() => !Module.player.paused, {timeout: 10000});
+    await (await page.$('::-p-aria(Pause)')).tap();
+    await page.waitForFunction(() => Module.player.paused, {timeout: 10000});
+    const track = await (await page.$('#time')).boundingBox();
+    await page.touchscreen.tap(track.x + track.width * 0.55, track.y + track.height / 2);
+    await page.waitForFunction(() => {
+        const shown = Number(document.getElementById('canvas').dataset.showMs);
+        return Module.player.paused && shown !== 1000 && shown === Number(document.getElementById('time').value);
+    }, {timeout: 30000});
+    const ms = await page.$eval('#canvas', (canvas) => Number(canvas.dataset.showMs));
+    await new Promise((done) => setTimeout(done, 500));
+    const web = decodePng(await page.screenshot());
+    await page.close();
+    const folder = path.join(outDir, `${width}x${height}`);
+    fs.rmSync(folder, {recursive: true, force: true});
+    execFileSync(capture, ['--png', folder, '--still', String(ms), '--size', `${width}x${height}`],
+                 {stdio: ['ignore', 'ignore', 'pipe']});
+    const name = String(ms).padStart(5, '0');
+    const native = decodePng(fs.readFileSync(path.join(folder, `still-${name}.png`)));
+    fs.writeFileSync(path.join(folder, `web-${name}.png`), encodePng(web));
+    const picture = {x: 0, y: (height - 270) / 2, width, height: 270};
+    const r = compare(web, native, 8, picture);
+    const pass = r.mean <= greatestMean && r.within >= leastWithin8;
+    console.log(`${pass ? 'ok  ' : 'FAIL'} ${width}x${height} phone, the paused timeline tapped: lands on ${ms} ms, ` +
+                `mean ${r.mean.toFixed(3)}, ${r.within.toFixed(3)} % within 8, max ${r.max}`);
+    return pass;
+}
+
 async function main([site, capture, outDir]) {
     const server = await serve(path.resolve(site));
     const browser = await launchBrowser();
@@ -49,6 +89,8 @@ async function main([site, capture, outDir]) {
                             `${r.within.toFixed(3)} % within 8, max ${r.max}  (${what})`);
             }
         }
+        const page = `http://127.0.0.1:${server.address().port}/index.html`;
+        if (!(await timelineLanding(browser, page, capture, outDir))) ++failed;
     } finally {
         await browser.close();
         server.close();

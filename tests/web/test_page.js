@@ -1,7 +1,9 @@
 // The running page: its end at 80 s and on Esc, the viewer's keys and the music they move,
 // and the site's own limits (its size, nothing fetched from elsewhere). The show's clock is
-// stepped (#step=MS) or stands still (#step=0), so every moment is known; the last cases run
-// on the real clock, the audio's: picture and music in step, and a hidden tab.
+// stepped (#step=MS), or held still by the test itself (holdClock), so every moment is known;
+// the later cases run on the real clock, the audio's: picture and music in step, and a
+// hidden tab. The player's controls, what browsers do to pages and the one file are in
+// test_player.js.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -24,6 +26,20 @@ async function openPage(browser, base, hash, requests) {
     await page.waitForFunction(() => Number(document.getElementById('canvas').dataset.frames || 0) >= 1,
                                {timeout: 60000});
     return page;
+}
+
+// The test's own stand-in for the page's clock: it reads the same moment for ever, so a
+// show that plays stays at the moment it plays from and a key lands where the table says.
+const holdClock = (page) => page.evaluate(() => {
+    const held = Module.showClock.ms();
+    Module.showClock.ms = () => held;
+});
+
+// A paused moment made to play on the held clock: the music starts there.
+async function playingHeld(page) {
+    await holdClock(page);
+    await page.keyboard.press('Space');
+    await page.waitForFunction(() => Module.music.source !== null, {timeout: 10000});
 }
 
 const state = (page) => page.evaluate(() => ({
@@ -59,22 +75,30 @@ async function afterKey(page, key, landsMs) {
     check(ended.showMs === 79000 && !ended.playing && later.frames === ended.frames,
           `the end at 80 s: last frame at ${ended.showMs} ms, music ${ended.playing ? 'on' : 'off'}, ` +
           `${later.frames - ended.frames} frames after it`);
+    // Play again has the keyboard's focus: Enter plays the show again from its start.
+    const focused = await ending.evaluate(() => document.activeElement.textContent);
+    await Promise.all([ending.waitForNavigation(), ending.keyboard.press('Enter')]);
+    const again = await ending.waitForFunction(() => Number(document.getElementById('canvas').dataset.frames || 0) >= 1,
+                                               {timeout: 60000}).then(() => true, () => false);
+    check(focused === 'Play again' && again && !(await ending.evaluate(() => location.hash)),
+          `the end's "${focused}" has the focus, and Enter plays again (${again})`);
     await ending.close();
 
     // Esc ends it at once, the music with it.
-    const escaped = await openPage(browser, base, '#t=30000&step=0', requests);
+    const escaped = await openPage(browser, base, '#t=30000', requests);
     const escape = await afterKey(escaped, 'Escape', -1);
     check(escape.state === 'ended' && !escape.playing, `Esc at 30 s: ${escape.state}`);
     await escaped.close();
 
-    // Every key of the native rules' table, paused (no music starts) and running (the music
-    // starts again from where the key lands).
+    // Every key of the native rules' table, paused (no music starts) and running on the held
+    // clock (the music starts again from where the key lands).
     const keys = {Left: 'ArrowLeft', Right: 'ArrowRight', PageUp: 'PageUp', PageDown: 'PageDown', Home: 'Home'};
     const rows = fs.readFileSync(table, 'utf8').split('\n').filter((l) => l && !l.startsWith('#'))
         .map((l) => l.trim().split(/\s+/)).filter(([, from]) => Number.isInteger(Number(from)));
     for (const [key, from, lands] of rows) {
         for (const paused of [true, false]) {
-            const page = await openPage(browser, base, `#t=${from}&step=0${paused ? '&paused' : ''}`, requests);
+            const page = await openPage(browser, base, `#t=${from}&paused`, requests);
+            if (!paused) await playingHeld(page);
             const after = await afterKey(page, keys[key], Number(lands));
             const landed = Number(lands) >= 80000 ? after.state === 'ended'
                                                   : after.showMs === Number(lands);
@@ -88,20 +112,21 @@ async function afterKey(page, key, landsMs) {
     }
 
     // Space pauses the music where it stands and resumes it from the paused moment.
-    const spaced = await openPage(browser, base, '#t=20000&step=0', requests);
+    const spaced = await openPage(browser, base, '#t=20000&paused', requests);
+    await playingHeld(spaced);
     await spaced.keyboard.press('Space');
     await spaced.waitForFunction(() => Module.music.source === null, {timeout: 10000}).catch(() => {});
     const pausedState = await state(spaced);
     await spaced.keyboard.press('Space');
     await spaced.waitForFunction(() => Module.music.source !== null, {timeout: 10000});
     const resumed = await state(spaced);
-    check(!pausedState.playing && resumed.starts.join() === '20000,20000',
+    check(!pausedState.playing && resumed.starts.join() === '20000,20000' && resumed.showMs === 20000,
           `Space pauses and resumes the music at 20 s: ${resumed.starts}`);
     await spaced.close();
 
     // The music's commands are a contract by name: the player has every verb the program
     // sends, and nothing the program cannot send.
-    const contract = await openPage(browser, base, '#t=1000&step=0&paused', requests);
+    const contract = await openPage(browser, base, '#t=1000&paused', requests);
     const verbs = await contract.evaluate(() => ({
         sent: Module.ccall('pageMusicVerbNames', 'string', [], []).split(' ').sort(),
         taken: Object.keys(Module.music.commands).filter((name) =>
@@ -168,21 +193,30 @@ async function afterKey(page, key, landsMs) {
           `${endedHidden ? 'ended' : 'not ended'} at 80 s, music ${afterHidden.playing ? 'on' : 'off'}`);
     await hidden.close();
 
-    // A file the site cannot deliver is said in words, not left a blank page.
-    const broken = await browser.newPage();
-    await broken.setRequestInterception(true);
-    broken.on('request', (request) => request.url().endsWith('/quorrin.ogg')
-                                          ? setTimeout(() => request.respond({status: 404}), 1000)
-                                          : request.continue());
-    await broken.goto(`${base}/index.html`);
-    const meanwhile = await broken.evaluate(() => document.getElementById('notice-text').textContent);
-    check(meanwhile.includes('loading'), `while the files load: "${meanwhile}"`);
-    await broken.waitForFunction(() => document.body.dataset.state === 'failed', {timeout: 30000})
-        .catch(() => {});
-    const said = await broken.evaluate(() => [document.body.dataset.state,
-                                              document.getElementById('notice-text').textContent]);
-    check(said[0] === 'failed' && said[1].includes('quorrin.ogg'), `a missing soundtrack: "${said[1]}"`);
-    await broken.close();
+    // While the files load the page says so; a file the site cannot deliver is named. Without
+    // its soundtrack the show plays silent and says so, as the native show plays without it.
+    const missing = {'quorrin.js': 'failed', 'music.js': 'failed', 'quorrin.wasm': 'failed',
+                     'pictures.pack.gz': 'failed', 'quorrin.ogg': 'playing'};
+    for (const [file, expected] of Object.entries(missing)) {
+        const broken = await browser.newPage();
+        await broken.setRequestInterception(true);
+        broken.on('request', (request) => request.url().endsWith(`/${file}`)
+                                              ? setTimeout(() => request.respond({status: 404}), 1000)
+                                              : request.continue());
+        await broken.goto(`${base}/index.html`);
+        const meanwhile = await broken.evaluate(() => document.getElementById('notice-text').textContent);
+        await broken.waitForFunction((wanted) => document.body.dataset.state === wanted, {timeout: 30000}, expected)
+            .catch(() => {});
+        const said = await broken.evaluate(() => [document.body.dataset.state, document.getElementById('notice-text')
+            .textContent, document.getElementById('toast').textContent, Module.music && Module.music.source !== null]);
+        const words = expected === 'failed' ? said[1] : said[2];
+        // A script holds the page's own scripts back until it fails; the others come in while
+        // the page says it is loading.
+        const loading = file.endsWith('.js') || meanwhile.includes('loading');
+        check(loading && said[0] === expected && words.includes(file) && !said[3],
+              `a missing ${file}: ${said[0]}, "${words}" (while loading: "${meanwhile}")`);
+        await broken.close();
+    }
 
     // The site fits in 4 MB and the page fetched nothing from outside its own folder.
     const bytes = fs.readdirSync(site).reduce((sum, name) => sum + fs.statSync(path.join(site, name)).size, 0);

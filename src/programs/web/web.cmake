@@ -16,11 +16,12 @@ list(TRANSFORM QUORRIN_PICTURE_FILES PREPEND ${QUORRIN_DATA_DIR}/image/)
 list(TRANSFORM QUORRIN_PICTURE_FILES APPEND .bmp)
 set(QUORRIN_HOST_CAPTURE ${QUORRIN_DATA_DIR}/quorrin-capture)
 set(QUORRIN_HOST_PACK ${QUORRIN_HOST_DIR}/tools/quorrin-pack-files)
+set(QUORRIN_HOST_ONE_PAGE ${QUORRIN_HOST_DIR}/tools/quorrin-one-page)
 quorrin_add_host_build(quorrin_host_data
     DATA_DIR ${QUORRIN_DATA_DIR}
-    TARGETS quorrin_data quorrin-pack-files quorrin-capture
+    TARGETS quorrin_data quorrin-pack-files quorrin-capture quorrin-one-page
     BYPRODUCTS ${QUORRIN_PICTURE_FILES} ${QUORRIN_DATA_DIR}/quorrin.wav ${QUORRIN_HOST_CAPTURE}
-               ${QUORRIN_HOST_PACK})
+               ${QUORRIN_HOST_PACK} ${QUORRIN_HOST_ONE_PAGE})
 
 # What the page downloads besides its code: the 29 pictures packed into one gzip stream
 # (6 MB of bitmaps in well under one), which the page unpacks into the program's files, and
@@ -141,9 +142,26 @@ if(QUORRIN_TESTS)
                                ${CMAKE_BINARY_DIR}/layer-cases/index.html)
 endif()
 
-# The site as one zip for any static host: cpack in build-web/ makes
-# packages/quorrin-VERSION-web.zip, its one folder holding index.html and the rest.
-install(DIRECTORY ${QUORRIN_SITE_DIR}/ DESTINATION .)
+# The whole site as one page, build-web/quorrin.html, that plays when opened from the disk:
+# made after every target defined above, so a file the site gains, the poster among them,
+# is in it (a rule for the site goes above this one). The tool leaves an unchanged page as
+# it was.
+set(QUORRIN_ONE_PAGE ${CMAKE_BINARY_DIR}/quorrin.html)
+add_custom_target(quorrin_one_page ALL
+    COMMAND ${QUORRIN_HOST_ONE_PAGE} ${QUORRIN_ONE_PAGE}
+            ${QUORRIN_SITE_DIR} quorrin.wasm pictures.pack.gz quorrin.ogg poster.jpg
+    BYPRODUCTS ${QUORRIN_ONE_PAGE}
+    COMMENT "Making the site into one page"
+    VERBATIM)
+get_property(QUORRIN_SITE_TARGETS DIRECTORY PROPERTY BUILDSYSTEM_TARGETS)
+list(REMOVE_ITEM QUORRIN_SITE_TARGETS quorrin_one_page quorrin-layer-cases)
+add_dependencies(quorrin_one_page ${QUORRIN_SITE_TARGETS})
+
+# The site and the one page in one zip: cpack in build-web/ makes
+# packages/quorrin-VERSION-web.zip, its one folder holding quorrin.html beside site/, the
+# folder to put on a static host.
+install(DIRECTORY ${QUORRIN_SITE_DIR}/ DESTINATION site)
+install(FILES ${QUORRIN_ONE_PAGE} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME quorrin)
 set(CPACK_PACKAGE_FILE_NAME quorrin-${PROJECT_VERSION}-web)

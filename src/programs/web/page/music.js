@@ -1,12 +1,15 @@
 // The page's music player. The soundtrack is decoded before the show starts; the show's
 // commands start, move, pause and stop its playing (the program's music device hands them
-// on), and while it plays the show's clock (clock.js) is its audio clock.
+// on), and while it plays the show's clock (clock.js) is its audio clock. Muting is the
+// page's own, a gain the sound goes through: the show plays on as it was.
 'use strict';
 
 Module.music = {
     context: null,
     buffer: null,
     source: null,
+    gain: null,
+    muted: false,
     offset: 0,     // seconds into the track: where it stands, or where the source started
     startedAt: 0,  // the audio clock when the playing source started
     starts: [],    // every offset a source started from (tests look at them)
@@ -21,6 +24,15 @@ Module.music = {
         stop() { this.pause(); },
         seekToStart() { this.offset = 0; },
         close() { this.close(); },
+    },
+    setContext(context) {
+        this.context = context;
+        this.gain = context.createGain();
+        this.gain.connect(context.destination);
+    },
+    setMuted(muted) {
+        this.muted = muted;
+        if (this.gain) this.gain.gain.value = muted ? 0 : 1;
     },
     command(verb, fromMs) {
         if (Object.hasOwn(this.commands, verb)) this.commands[verb].call(this, fromMs);
@@ -49,7 +61,7 @@ Module.music = {
         if (!this.buffer || seconds >= this.buffer.duration) return; // past the end: silence
         const source = this.context.createBufferSource();
         source.buffer = this.buffer;
-        source.connect(this.context.destination);
+        source.connect(this.gain);
         source.start(0, seconds);
         this.source = source;
         this.startedAt = this.context.currentTime;
