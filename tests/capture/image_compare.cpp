@@ -47,3 +47,12 @@ ImageDifference compareImages(const RgbImage& reference, const RgbImage& frame, 
             std::max(difference.meanShift, std::fabs(sums[0][c] - sums[1][c]) / count);
     return difference;
 }
+
+RgbImage cropped(const RgbImage& image, int x, int y, int width, int height) {
+    RgbImage part{width, height, {}};
+    for (int row = y; row < y + height; ++row) {
+        const auto from = image.pixels.begin() + (static_cast<long>(row) * image.width + x) * 3;
+        part.pixels.insert(part.pixels.end(), from, from + width * 3);
+    }
+    return part;
+}

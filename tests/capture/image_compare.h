@@ -15,3 +15,6 @@ struct ImageDifference {
 };
 
 ImageDifference compareImages(const RgbImage& reference, const RgbImage& frame, int tolerance);
+
+// The width x height part of image whose top-left pixel is (x, y), rows counted from the top.
+RgbImage cropped(const RgbImage& image, int x, int y, int width, int height);

@@ -31,12 +31,7 @@ static std::string listText() {
 }
 
 static RgbImage cropped(const RgbImage& image, const RegionCheck& region) {
-    RgbImage part{region.width, region.height, {}};
-    for (int y = region.y; y < region.y + region.height; ++y) {
-        const auto row = image.pixels.begin() + (static_cast<long>(y) * image.width + region.x) * 3;
-        part.pixels.insert(part.pixels.end(), row, row + region.width * 3);
-    }
-    return part;
+    return cropped(image, region.x, region.y, region.width, region.height);
 }
 
 TEST(GoldenFrames, TheListAndTheReferencePicturesAgree) {
